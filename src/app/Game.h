@@ -1,0 +1,50 @@
+#pragma once
+// The game object: plays the part of the original main window. It owns the state, the tables,
+// the drawing surfaces, the text renderer and the sound system, and talks to the platform only
+// through `host`. Operations are free functions in the folders, taking Game&.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+#include "core/Random.h"
+#include "gfx/Surface.h"
+#include "gfx/Text.h"
+#include "platform/Host.h"
+#include "state/GameState.h"
+
+namespace pp {
+
+class SoundSystem;
+
+struct GamePaths {
+  std::filesystem::path dataDir;  // holds cg/ and dat/
+  std::filesystem::path saveDir;  // holds my.dat and the score report
+};
+
+class Game {
+ public:
+  Game(Host& host, GamePaths paths, uint32_t seed);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Host& host;
+  GamePaths paths;
+  GameState state;
+  RandomGenerator random;
+  TextRenderer text;
+
+  Surface cg{390, 260};     // the visible picture
+  Surface bak{400, 300};    // glow layer: title picture at start-up, then sparks and prompt
+  Surface bak2{400, 300};   // glow layer: message lines
+  Surface haikei{100, 60};  // the current scene picture
+
+  std::unique_ptr<SoundSystem> sound;  // null until start-up opens it
+  bool closing = false;                // the window is closing: leave every event loop
+};
+
+// The game's Random(n): 0..n-1, 0 when n <= 0; always steps the generator.
+inline int32_t Random(Game& g, int32_t n) { return g.random.Next(n); }
+
+}  // namespace pp
