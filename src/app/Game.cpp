@@ -4,8 +4,8 @@
 
 namespace pp {
 
-Game::Game(Host& h, GamePaths p, uint32_t seed)
-    : host(h), paths(std::move(p)), random(seed) {}
+Game::Game(Host& h, GameConfig c, uint32_t seed)
+    : host(h), config(std::move(c)), random(seed) {}
 
 Game::~Game() = default;
 

@@ -17,20 +17,23 @@ namespace pp {
 
 class SoundSystem;
 
-struct GamePaths {
+// What the command line chooses.
+struct GameConfig {
   std::filesystem::path dataDir;  // holds cg/ and dat/
-  std::filesystem::path saveDir;  // holds my.dat and the score report
+  std::filesystem::path saveDir;  // holds my.dat and the score report; empty = the data folder
+  std::filesystem::path recordAudioPath;  // non-empty: also write the audio output to this WAVE
+  bool mute = false;                      // silence the output; the game behaves the same
 };
 
 class Game {
  public:
-  Game(Host& host, GamePaths paths, uint32_t seed);
+  Game(Host& host, GameConfig config, uint32_t seed);
   ~Game();
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
   Host& host;
-  GamePaths paths;
+  GameConfig config;
   GameState state;
   RandomGenerator random;
   TextRenderer text;

@@ -14,6 +14,13 @@ class SoundSystem {
   virtual ~SoundSystem() = default;
 };
 
+// Start-up: creates the mixer session and its component (Activated, Channels 63) on the host's
+// audio device and opens dat/1.wav as the six channel waves.
+void StartSound(Game& g);
+// The mixer's block-done work; called for every AudioDone host event.
+void PumpSound(Game& g);
+// Shutdown: releases the channel waves (5 down to 0), then the component and the session.
+void StopSound(Game& g);
 // Opens dat/fileName and queues it once on `channel` (0..5) behind what that channel still
 // plays. A missing or bad file is silent.
 void PlayWave(Game& g, int channel, std::string_view fileName);
