@@ -1,0 +1,30 @@
+#pragma once
+// Just enough JSON for the automation events: one object per line, built field by field.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pp {
+
+// `text` as a quoted JSON string; control characters and quotes escaped. The text must be UTF-8.
+std::string JsonQuote(std::string_view text);
+
+// Builds {"key":value,...} in the order fields are added.
+class JsonObject {
+ public:
+  explicit JsonObject(std::string_view ev) { Add("ev", ev); }
+  JsonObject& Add(std::string_view key, std::string_view value);
+  JsonObject& Add(std::string_view key, const char* value) { return Add(key, std::string_view(value)); }
+  JsonObject& Add(std::string_view key, int64_t value);
+  JsonObject& Add(std::string_view key, bool value);
+  // `raw` is already JSON (an array or object).
+  JsonObject& AddRaw(std::string_view key, std::string_view raw);
+  std::string str() const { return body_ + "}"; }
+
+ private:
+  void Key(std::string_view key);
+  std::string body_ = "{";
+};
+
+}  // namespace pp
