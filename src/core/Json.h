@@ -17,6 +17,7 @@ class JsonObject {
   JsonObject& Add(std::string_view key, std::string_view value);
   JsonObject& Add(std::string_view key, const char* value) { return Add(key, std::string_view(value)); }
   JsonObject& Add(std::string_view key, int64_t value);
+  JsonObject& Add(std::string_view key, int value) { return Add(key, static_cast<int64_t>(value)); }
   JsonObject& Add(std::string_view key, bool value);
   // `raw` is already JSON (an array or object).
   JsonObject& AddRaw(std::string_view key, std::string_view raw);
