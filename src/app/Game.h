@@ -10,6 +10,7 @@
 #include "core/Random.h"
 #include "gfx/Surface.h"
 #include "gfx/Text.h"
+#include "items/Catalogue.h"
 #include "platform/Host.h"
 #include "state/GameState.h"
 
@@ -37,6 +38,7 @@ class Game {
   GameState state;
   RandomGenerator random;
   TextRenderer text;
+  ItemCatalogue itemCatalogue;  // filled by InitItemCatalogue at start-up
 
   Surface cg{390, 260};     // the visible picture
   Surface bak{400, 300};    // glow layer: title picture at start-up, then sparks and prompt
