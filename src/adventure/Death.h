@@ -1,11 +1,13 @@
 #pragma once
+// The one judge of who has fallen.
 
 namespace pp {
 
 class Game;
 
-// Checks for death (and victory over the enemy on screen) after every change; non-zero when
-// the character has died and the death handling has offered its own choices.
+// Revives a fallen player by 聖ペテロ像 (48) or else 例外処理条件 (190); then pays a defeated
+// enemy's rewards (returns 2, the camp menu or the den's choices offered), ends the run of a
+// dead player (returns 1, a new game and "旅立つ" offered), or returns 0 when nothing happened.
 int CheckDeath(Game& g);
 
 }  // namespace pp
