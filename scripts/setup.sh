@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what panipani needs from Debian's packages (with sudo when not root), then configures
+# and builds it into build/ together with the default data folder build/data.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libsdl2-dev libfreetype-dev fonts-ipafont-gothic
+  libgtest-dev libbenchmark-dev
+)
+# The test run also needs the fuzzing compiler, a virtual X server and the tools of the
+# window test, sox for foreign test waves and SDL_mixer for the mixer benchmark.
+if [ "${1:-}" = "--for-tests" ]; then
+  packages+=(clang libclang-rt-14-dev xvfb xdotool imagemagick sox libsdl2-mixer-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$(nproc)"
