@@ -37,7 +37,7 @@ const Item& ItemInfo(const Game& g, int32_t id);
 inline int32_t ItemRarity(const Item& item) { return item.price / 10; }
 
 // Exact whole-name lookup over all 1000 entries; the highest matching id wins, 0 when none
-// matches (the shop and the panel find items this way).
+// matches or the name is empty (the shop and the panel find items this way).
 int32_t FindItemByName(const Game& g, std::string_view name);
 
 }  // namespace pp
