@@ -32,10 +32,15 @@ class Surface {
   // Writes one pixel; ignored outside.
   void SetPixel(int x, int y, Color c);
   void Fill(Color c);
+  // Fills the box (l, t)-(r, b) with `c`, ignoring pen and brush; clipped to the surface.
+  void FillRect(int l, int t, int r, int b, Color c);
 
   // Pen (1 pixel wide) and brush. A clear brush leaves shape interiors alone.
   void SetPen(Color c) { pen_ = c; }
-  void SetBrush(Color c) { brush_ = c; brushClear_ = false; }
+  void SetBrush(Color c) {
+    brush_ = c;
+    brushClear_ = false;
+  }
   void SetBrushClear() { brushClear_ = true; }
   Color pen() const { return pen_; }
   Color brush() const { return brush_; }
@@ -48,7 +53,9 @@ class Surface {
   // Line from (x0, y0) to (x1, y1) in the pen, without its last pixel.
   void Line(int x0, int y0, int x1, int y1);
 
-  // Copies src's rectangle `from` onto this surface's rectangle `to`, scaled with nearest pixels.
+  // Copies src's rectangle `from` onto this surface's rectangle `to`, scaled with nearest pixels
+  // (each destination pixel takes the source pixel under its centre; outside src reads black).
+  // Reversed rectangles mirror.
   void StretchFrom(const Surface& src, Rect from, Rect to);
   // Copies src's rectangle `from` to (x, y) unscaled.
   void CopyFrom(const Surface& src, Rect from, int x, int y);
@@ -56,6 +63,12 @@ class Surface {
   void OrFrom(const Surface& src, Rect from, int x, int y);
 
  private:
+  // Fills columns [x0, x1) of row y, clipped to the surface.
+  void FillSpan(int64_t y, int64_t x0, int64_t x1, Color c);
+  // Runs op(dst, src, count) over each row of src's `from` (clipped) placed at (x, y).
+  template <typename Op>
+  void BlitRows(const Surface& src, Rect from, int x, int y, Op op);
+
   int width_ = 0, height_ = 0;
   std::vector<uint32_t> pixels_;
   Color pen_ = 0, brush_ = 0xFFFFFF;
