@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "gfx/Text.h"
+
+namespace pp {
+namespace {
+
+constexpr Color kInk = 0xFFFFFF, kPaper = 0x000000, kCell = 0x202020;
+
+class Text : public ::testing::Test {
+ protected:
+  TextRenderer text;
+
+  // Lit pixels of `s` drawn alone at (2, 2) on a black surface.
+  Surface Render(std::string_view s, int pointSize, bool bold) {
+    Surface out(120, 30, kPaper);
+    TextStyle style;
+    style.pointSize = pointSize;
+    style.bold = bold;
+    style.color = kInk;
+    text.Draw(out, 2, 2, s, style);
+    return out;
+  }
+};
+
+bool SamePixels(const Surface& a, const Surface& b) {
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
+int CountInk(const Surface& s) {
+  int n = 0;
+  for (int y = 0; y < s.height(); ++y)
+    for (int x = 0; x < s.width(); ++x) n += s.Pixel(x, y) == kInk;
+  return n;
+}
+
+TEST_F(Text, PointsBecomePixelsAt96Dpi) {
+  EXPECT_EQ(text.Height(7), 9);
+  EXPECT_EQ(text.Height(8), 11);
+  EXPECT_EQ(text.Height(10), 13);
+}
+
+TEST_F(Text, BoldWidensEachGlyphByOnePixel) {
+  for (std::string s : {"LV:12 exp:30/220", "死ぬまで後 365日", "金:￥100円"}) {
+    int glyphs = 0;
+    for (unsigned char c : s) glyphs += (c & 0xC0) != 0x80;
+    EXPECT_EQ(text.Width(s, 8, true), text.Width(s, 8, false) + glyphs) << s;
+  }
+  EXPECT_GT(text.Width("あ", 10, false), text.Width("あ", 8, false));
+  EXPECT_EQ(text.Width("", 8, true), 0);
+}
+
+TEST_F(Text, BoldStrikesTheGlyphTwiceOnePixelApart) {
+  const Surface plain = Render("冒険", 8, false);
+  const Surface bold = Render("冒険", 8, true);
+  // Within the first glyph (before the advance differs), bold = plain OR plain shifted right.
+  const int firstAdvance = text.Width("冒", 8, false);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 2; x < 2 + firstAdvance; ++x) {
+      const bool expected = plain.Pixel(x, y) == kInk || plain.Pixel(x - 1, y) == kInk;
+      ASSERT_EQ(bold.Pixel(x, y) == kInk, expected) << x << "," << y;
+    }
+}
+
+TEST_F(Text, DrawsInsideTheCellBelowItsTopLeftCorner) {
+  const Surface s = Render("H", 8, false);
+  int top = 99, bottom = -1, left = 99;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 120; ++x)
+      if (s.Pixel(x, y) == kInk) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+        left = std::min(left, x);
+      }
+  ASSERT_GE(bottom, 0) << "nothing drawn";
+  EXPECT_GE(top, 2);
+  EXPECT_GE(left, 2);
+  EXPECT_EQ(bottom, 2 + 9);  // sits on the baseline, ten pixels below the cell's top
+  // No grey: the glyphs are drawn without anti-aliasing.
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 120; ++x) ASSERT_TRUE(s.Pixel(x, y) == kInk || s.Pixel(x, y) == kPaper);
+}
+
+TEST_F(Text, BackslashDrawsAsTheYenSign) {
+  const Surface backslash = Render("修行 \\-50", 10, true);
+  EXPECT_TRUE(SamePixels(backslash, Render("修行 ¥-50", 10, true)));
+  EXPECT_EQ(text.Width("\\", 10, true), text.Width("¥", 10, true));
+  EXPECT_GT(CountInk(Render("\\", 10, false)), 0);
+}
+
+TEST_F(Text, OpaqueFillsTheCellClearLeavesTheBackground) {
+  Surface s(60, 20, kPaper);
+  TextStyle style;
+  style.color = kInk;
+  style.opaque = true;
+  style.background = kCell;
+  const int end = text.Draw(s, 3, 4, "-CLICK", style);
+  EXPECT_EQ(end, 3 + text.Width("-CLICK", 8, true));
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 60; ++x) {
+      const bool inCell = x >= 3 && x < end && y >= 4 && y < 4 + 11;
+      if (!inCell)
+        ASSERT_EQ(s.Pixel(x, y), kPaper) << x << "," << y;
+      else
+        ASSERT_NE(s.Pixel(x, y), kPaper) << x << "," << y;
+    }
+  style.opaque = false;
+  Surface clear(60, 20, kPaper);
+  text.Draw(clear, 3, 4, "-CLICK", style);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 60; ++x) ASSERT_NE(clear.Pixel(x, y), kCell);
+}
+
+TEST_F(Text, ClipsAtTheEdgesAndSurvivesBrokenText) {
+  Surface s(10, 10, kPaper);
+  TextStyle style;
+  style.color = kInk;
+  text.Draw(s, -5, -6, "境界まで後", style);
+  text.Draw(s, 8, 8, "境界まで後", style);
+  text.Draw(s, 2147483000, -2147483000, "AU", style);
+  EXPECT_GT(CountInk(s), 0);
+  // Every byte of a cut or invalid sequence reads as one replacement character.
+  const std::string replacement = "\xEF\xBF\xBD";
+  EXPECT_EQ(
+      text.Width("A\xE3\x81"
+                 "B\xFF\xC0\xAF",
+                 8, false),
+      text.Width("A" + replacement + replacement + "B" + replacement + replacement + replacement, 8,
+                 false));
+  EXPECT_EQ(text.Width("\xE3\x81", 8, false), text.Width(replacement + replacement, 8, false));
+}
+
+TEST(TextFont, MissingFontNamesTheFile) {
+  try {
+    TextRenderer missing("/nonexistent/font.ttf");
+    FAIL() << "no error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("/nonexistent/font.ttf"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace pp
