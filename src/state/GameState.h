@@ -2,6 +2,8 @@
 // Every game variable in one record. Field names and declared order follow the saved record
 // `tmy`; transient variables (never saved) and the tables read at start-up follow it.
 // Texts are UTF-8 except `headerText` and the bed texts, which are carried as raw CP932 bytes.
+// The initial values are the new-game values (NewGame copies them for the run variables) and
+// the start values of the transient variables.
 
 #include <array>
 #include <cstdint>
@@ -20,8 +22,8 @@ struct OverlaySlot {
   std::string text;
   int32_t x0 = 0, y0 = 0;
   int32_t x = 0, y = 0;
-  int32_t age = 0;  // 0 = free
-  int32_t kind = 0; // 4 plain, 301..312 coloured
+  int32_t age = 0;   // 0 = free
+  int32_t kind = 0;  // 4 plain, 301..312 coloured
 };
 
 inline constexpr int kOverlaySlots = 50;
@@ -120,8 +122,8 @@ struct GameState {
   std::string enemyName;  // empty = no enemy
   int32_t enemyHp = 0, enemyMaxHp = 0;
   int32_t enemyDebater = 0, enemyElite = 0, enemyDropItem = 0, enemyDropCount = 0,
-          enemyStrength = 0, enemyDefence = 0, enemySpirit = 0, enemyWisdom = 0,
-          enemyExpFactor = 0, enemyMoneyFactor = 0;
+          enemyStrength = 0, enemyDefence = 0, enemySpirit = 0, enemyWisdom = 0, enemyExpFactor = 0,
+          enemyMoneyFactor = 0;
 
   // --- transient: scene counters ---
   int32_t denFightCount = 0;
@@ -150,6 +152,9 @@ struct GameState {
   int32_t hurtFlash = 0;
   std::array<OverlaySlot, kOverlaySlots> overlayRing{};
   int32_t overlayRingIndex = 0;
+
+  // LoadGame failed: the state never came from the save file, so SaveGame must not replace it.
+  bool savesBlocked = false;
 
   // --- tables read once at start ---
   std::array<std::string, kLevelNames> levelNames{};

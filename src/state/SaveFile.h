@@ -3,8 +3,8 @@
 // game state. Files are CP932 text, one value per line, lines ending in CR LF (a bare LF is read
 // too). Loading and saving on disk are in state/LoadSave.h.
 
-#include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,7 +25,6 @@ std::string SerializeMyDat(const GameState& s);
 
 // Reads `out.size()` lines of CP932 text into UTF-8 texts (name.dat: 226, map.dat: 100).
 // On failure returns "line N: expected ..." and `out` may be partly filled.
-template <size_t N>
-std::optional<std::string> ParseTextTable(std::string_view bytes, std::array<std::string, N>& out);
+std::optional<std::string> ParseTextTable(std::string_view bytes, std::span<std::string> out);
 
 }  // namespace pp

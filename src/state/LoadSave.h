@@ -1,0 +1,40 @@
+#pragma once
+// Loading and saving on disk, and the new game and full reset that end in a save. The data folder
+// (config.dataDir) holds dat/my.dat, dat/name.dat and dat/map.dat, found case-insensitively. With a
+// save folder (config.saveDir) my.dat and the score report live there instead; a save folder
+// without my.dat starts from the data folder's.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace pp {
+
+class Game;
+
+// Where my.dat is read and written.
+std::filesystem::path SaveFilePath(const Game& g);
+// Where the score report 成績.txt is written.
+std::filesystem::path ScoreReportPath(const Game& g);
+
+// Start-up: reads my.dat, then name.dat, then map.dat. On any fault returns one message naming
+// the file (and the line, where there is one) and changes nothing in the state; saving is then
+// refused for the rest of the run, so the player's file is never replaced. The caller shows it.
+std::optional<std::string> LoadGame(Game& g);
+
+// Writes my.dat, then the score report, each replacing its file atomically. A write failure is
+// shown through the host and returns false (the report is then not written).
+bool SaveGame(Game& g);
+
+// The enemy on screen gone: no name, and its HP and properties 0 (enemyMaxHp stays).
+void ClearEnemy(Game& g);
+
+// A new character: clears the enemy, puts every run variable to its new-game value (money 2000
+// when keptFlags[23] is set, else 0), zeroes the scene counters, then saves. The kept set
+// (headerText, deathCount, keptValue1/2, keptFlags, records, deepest*, spareSaved) stays.
+void NewGame(Game& g);
+
+// Erases the kept records too (headerText and spareSaved stay), then starts a new game.
+void FullReset(Game& g);
+
+}  // namespace pp

@@ -1,0 +1,31 @@
+#include "state/ScoreReport.h"
+
+namespace pp {
+namespace {
+
+// Later bosses replace the line; the dragon and the three companions add to it.
+std::string BossLine(const GameState& s) {
+  std::string line;
+  if (s.records[3] >= 1) line = "＜３番目に強いボスを倒しました＞";
+  if (s.records[4] >= 1) line = "＜２番目に強いボスを倒しました＞";
+  if (s.records[5] >= 1) line = "＜イレイサーを倒しました＞";
+  if (s.records[6] >= 1) line += "＜あのドラゴンを倒しました＞";
+  if (s.records[8] >= 1) line += "＜大冒険に旅立った３人＞";
+  return line;
+}
+
+}  // namespace
+
+std::string ScoreReport(const GameState& s) {
+  std::string out;
+  auto line = [&out](const std::string& text) { out += text + "\r\n"; };
+  line("★ピルカピルカホロム4 ver1.1");
+  line(s.records[0] == 1 ? "冒険者" : "ｽﾃｯﾊﾟｰｽﾞ･ﾉﾝｽﾄｯﾌﾟ");
+  line("GAMEOVER回数: " + std::to_string(s.deathCount) + "回");
+  line("最深到達レベル: " + std::to_string(s.deepestLevel) + " " + LevelName(s, s.deepestLevel) +
+       " " + std::to_string(s.deepestAu) + "AU地点");
+  line(BossLine(s));
+  return out;
+}
+
+}  // namespace pp
