@@ -2,11 +2,16 @@
 // Signed 32-bit arithmetic as the original machine did it: sums and products wrap modulo 2^32
 // instead of being undefined, and division truncates toward zero.
 
+#include <climits>
 #include <cstdint>
 
 namespace pp {
 
 constexpr int32_t Wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
+// Clamps to the 32-bit range: for sums that must never wrap round (money, experience).
+constexpr int32_t Saturate32(int64_t v) {
+  return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : static_cast<int32_t>(v);
+}
 constexpr int32_t Add32(int32_t a, int32_t b) { return Wrap32(int64_t{a} + b); }
 constexpr int32_t Sub32(int32_t a, int32_t b) { return Wrap32(int64_t{a} - b); }
 constexpr int32_t Mul32(int32_t a, int32_t b) {
