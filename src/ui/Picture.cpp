@@ -1,0 +1,22 @@
+#include "ui/Picture.h"
+
+#include "app/Game.h"
+#include "core/FileLookup.h"
+#include "core/Json.h"
+#include "gfx/Bitmap.h"
+
+namespace pp {
+
+void ShowPicture(Game& g, std::string_view fileName) {
+  bool ok = false;
+  if (auto path = FindDataFile(g.config.dataDir, "cg", fileName)) {
+    BitmapResult loaded = LoadBmp(*path);
+    if (loaded.surface) {
+      g.haikei = std::move(*loaded.surface);
+      ok = true;
+    }
+  }
+  g.host.Trace(JsonObject("picture").Add("file", fileName).Add("ok", ok).str());
+}
+
+}  // namespace pp
