@@ -1,0 +1,29 @@
+#pragma once
+// Reading the line-based text sources of data/: comments, words, numbers, files.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pp::datagen {
+
+// Calls `fn(lineNumber, line)` for every line with its comment ('#' standing as a word of its own, and what follows),
+// trailing CR and surrounding blanks removed. Line numbers count from 1.
+void ForEachLine(std::string_view text,
+                 const std::function<void(int, std::string_view)>& fn);
+// The line cut at blanks.
+std::vector<std::string_view> SplitWords(std::string_view line);
+// 0..15 for a hexadecimal digit, else -1.
+int HexDigit(char c);
+// A whole number; throws std::runtime_error naming `what` when `word` is not one.
+int ParseInt(std::string_view word, std::string_view what);
+// A decimal number; throws std::runtime_error naming `what` when `word` is not one.
+double ParseNumber(std::string_view word, std::string_view what);
+// The whole file; throws std::runtime_error naming it when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+// Writes `bytes` to `path`, creating its folder; throws std::runtime_error on failure.
+void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace pp::datagen

@@ -1,0 +1,53 @@
+#pragma once
+// Sound recipes and the synthesiser that plays them into PCM WAVE files.
+//
+//   sound FILE RATE BITS CHANNELS     RATE 11025, 22050 or 44100; BITS 8 or 16; CHANNELS 1 or 2
+//     tone WAVE F0 F1 START DUR VOL [key=value ...]
+//     seq WAVE START STEP DUR VOL NOTE NOTE ... [key=value ...]   notes like C5, F#4, Bb3, - (rest)
+//   end
+//
+// WAVE is sine, square, triangle, saw or noise (for noise F is how often it changes). The pitch
+// slides from F0 to F1 over the tone. Keys: env=flat|decay|pluck|swell|fade, pan=-1..1,
+// duty=0..1 (square), vib=RATE:DEPTH (depth as a fraction of the pitch).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pp::datagen {
+
+enum class Wave { kSine, kSquare, kTriangle, kSaw, kNoise };
+enum class Envelope { kFlat, kDecay, kPluck, kSwell, kFade };
+
+struct Voice {
+  Wave wave = Wave::kSine;
+  double f0 = 440, f1 = 440, start = 0, duration = 0.1, volume = 0.5;
+  Envelope envelope = Envelope::kDecay;
+  double pan = 0, duty = 0.5, vibRate = 0, vibDepth = 0;
+};
+
+struct SoundRecipe {
+  std::string file;
+  int rate = 22050, bits = 8, channels = 1;
+  std::vector<Voice> voices;
+};
+
+// Throws std::runtime_error naming the line for anything malformed or out of range.
+std::vector<SoundRecipe> ParseSounds(std::string_view text);
+
+// The finished WAVE file: voices summed, clipped to full scale, written at the recipe's format.
+std::string Synthesize(const SoundRecipe& recipe);
+
+struct WaveInfo {
+  int rate = 0, bits = 0, channels = 0;
+  uint32_t dataBytes = 0;
+  double seconds() const { return rate > 0 ? dataBytes / double(rate * channels * (bits / 8)) : 0; }
+};
+
+// The format of a PCM WAVE file, checked: RIFF/WAVE, a PCM fmt chunk whose byte rate and block
+// size agree with it, and a data chunk that fits in the file. nullopt for anything else.
+std::optional<WaveInfo> ReadWaveInfo(std::string_view bytes);
+
+}  // namespace pp::datagen

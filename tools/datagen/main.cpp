@@ -1,0 +1,44 @@
+// datagen: builds the default data folder from data/, and shows a data folder for review.
+//
+//   datagen --source DATA_SOURCES --out DATA_FOLDER     generate cg/ and dat/
+//   datagen --contact-sheet OUT.png [--data DATA_FOLDER] every picture on one sheet
+//   datagen --sound-list [--data DATA_FOLDER]           every sound with its length
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "datagen/Generate.h"
+#include "datagen/Review.h"
+
+int main(int argc, char** argv) {
+  std::string source, out, sheet, data = "data";
+  bool listSounds = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view a = argv[i];
+    bool hasValue = i + 1 < argc;
+    if (a == "--source" && hasValue) source = argv[++i];
+    else if (a == "--out" && hasValue) out = argv[++i];
+    else if (a == "--contact-sheet" && hasValue) sheet = argv[++i];
+    else if (a == "--data" && hasValue) data = argv[++i];
+    else if (a == "--sound-list") listSounds = true;
+    else {
+      std::fprintf(stderr,
+                   "usage: datagen --source DIR --out DIR\n"
+                   "       datagen --contact-sheet OUT.png [--data DIR]\n"
+                   "       datagen --sound-list [--data DIR]\n");
+      return 2;
+    }
+  }
+  try {
+    if (!source.empty() && !out.empty())
+      std::printf("%s\n", pp::datagen::GenerateDataFolder(source, out).c_str());
+    if (!sheet.empty()) std::printf("%s\n", pp::datagen::WriteContactSheet(data, sheet).c_str());
+    if (listSounds) std::printf("%s", pp::datagen::ListSounds(data).c_str());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "datagen: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
