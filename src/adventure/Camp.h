@@ -17,5 +17,7 @@ void HellTraining(Game& g);
 void HealingSpell(Game& g);
 // "アイテム": opens the item panel.
 void OpenItemPanel(Game& g);
+// The shop met on the road (button caption "買う", or "秘密" for the secret shop).
+void OpenShopPanel(Game& g, bool secret);
 
 }  // namespace pp
