@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/Game.h"
+#include "core/Cp932.h"
+#include "platform/AudioDevice.h"
+#include "state/AtomicFile.h"
+#include "state/LoadSave.h"
+#include "state/ResetPrompt.h"
+#include "state/SaveFile.h"
+#include "support/TestHost.h"
+
+namespace pp {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const fs::path& path) { return ReadWholeFile(path).value_or("<missing>"); }
+
+std::string Report(const fs::path& path) {
+  return Cp932ToUtf8(ReadFile(path)).value_or("<not CP932>");
+}
+
+// A data folder with dat/my.dat (from `saved`), dat/map.dat and dat/name.dat in CP932.
+class StateFiles : public ::testing::Test {
+ protected:
+  StateFiles() {
+    static std::atomic<int> counter{0};
+    root = fs::temp_directory_path() /
+           ("panipani-state-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    fs::create_directories(dataDir() / "dat");
+    std::string map, names;
+    for (int i = 0; i < kLevelNames; ++i) map += *Utf8ToCp932("界" + std::to_string(i)) + "\r\n";
+    for (int i = 0; i < kNameSyllables; ++i)
+      names += *Utf8ToCp932("ゴ" + std::to_string(i)) + "\r\n";
+    WriteFile(datFile("map.dat"), map);
+    WriteFile(datFile("name.dat"), names);
+    saved.headerText = "header";
+    saved.deathCount = 3;
+    saved.records[0] = 1;
+    saved.records[5] = 1;
+    saved.deepestLevel = 2;
+    saved.deepestAu = 40;
+    saved.keptValue1 = 11;
+    saved.spareSaved = 77;
+    saved.money = 999;
+    saved.itemCount[4] = 2;
+    WriteFile(datFile("my.dat"), SerializeMyDat(saved));
+  }
+  ~StateFiles() override {
+    std::error_code ec;
+    fs::remove_all(root, ec);
+  }
+
+  fs::path dataDir() const { return root / "data"; }
+  fs::path datFile(const char* name) const { return dataDir() / "dat" / name; }
+  GameConfig Config(fs::path saveDir = {}) const {
+    GameConfig c;
+    c.dataDir = dataDir();
+    c.saveDir = std::move(saveDir);
+    return c;
+  }
+
+  fs::path root;
+  GameState saved;
+  TestHost host;
+};
+
+TEST_F(StateFiles, LoadReadsTheSaveAndBothNameTables) {
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  EXPECT_EQ(g.state.headerText, "header");
+  EXPECT_EQ(g.state.deathCount, 3);
+  EXPECT_EQ(g.state.money, 999);
+  EXPECT_EQ(g.state.spareSaved, 77);
+  EXPECT_EQ(g.state.levelNames[0], "界0");
+  EXPECT_EQ(g.state.levelNames[99], "界99");
+  EXPECT_EQ(g.state.nameSyllables[225], "ゴ225");
+}
+
+TEST_F(StateFiles, AfterARestartOnlyTheKeptSetSurvives) {
+  {
+    Game g(host, Config(), 1);
+    ASSERT_EQ(LoadGame(g), std::nullopt);
+    g.state.deathCount = 4;
+    g.state.level = 9;
+    g.state.hp = 1;
+    ASSERT_TRUE(SaveGame(g));
+  }
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  NewGame(g);
+  EXPECT_EQ(g.state.deathCount, 4);
+  EXPECT_EQ(g.state.records[5], 1);
+  EXPECT_EQ(g.state.deepestAu, 40);
+  EXPECT_EQ(g.state.level, 0);
+  EXPECT_EQ(g.state.hp, 10);
+  EXPECT_EQ(g.state.money, 0);
+  EXPECT_EQ(g.state.itemCount[4], 0);
+  EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(StateFiles, NamesAreFoundWhateverTheirCase) {
+  fs::rename(dataDir() / "dat", dataDir() / "DAT");
+  fs::rename(dataDir() / "DAT" / "my.dat", dataDir() / "DAT" / "My.Dat");
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  ASSERT_TRUE(SaveGame(g));
+  EXPECT_FALSE(fs::exists(dataDir() / "DAT" / "my.dat"));
+  EXPECT_EQ(ReadFile(dataDir() / "DAT" / "My.Dat"), SerializeMyDat(g.state));
+}
+
+TEST_F(StateFiles, AFaultyFileIsNamedAndNeverOverwritten) {
+  std::string bytes = ReadFile(datFile("my.dat"));
+  bytes.replace(bytes.find("\r\n999\r\n"), 7, "\r\n9x9\r\n");  // line 2, money
+  WriteFile(datFile("my.dat"), bytes);
+  Game g(host, Config(), 1);
+  EXPECT_EQ(LoadGame(g), datFile("my.dat").string() + ": line 2: expected a number for money");
+  EXPECT_EQ(g.state.headerText, "");  // nothing was taken from the faulty file
+  NewGame(g);
+  EXPECT_FALSE(SaveGame(g));
+  EXPECT_EQ(ReadFile(datFile("my.dat")), bytes);
+  EXPECT_FALSE(fs::exists(dataDir() / "成績.txt"));
+}
+
+TEST_F(StateFiles, MissingOrShortFilesAreNamed) {
+  {
+    WriteFile(datFile("map.dat"), "one\r\ntwo\r\n");
+    Game g(host, Config(), 1);
+    EXPECT_EQ(LoadGame(g),
+              datFile("map.dat").string() + ": line 3: expected entry 2 of 100, but the file ends");
+    EXPECT_EQ(g.state.levelNames[0], "");
+  }
+  {
+    fs::remove(datFile("name.dat"));
+    Game g(host, Config(), 1);
+    EXPECT_EQ(LoadGame(g), datFile("name.dat").string() + ": the file is missing");
+  }
+  {
+    fs::remove(datFile("my.dat"));
+    Game g(host, Config(root / "save"), 1);
+    EXPECT_EQ(LoadGame(g), datFile("my.dat").string() + ": the file is missing");
+    EXPECT_FALSE(fs::exists(root / "save" / "my.dat"));
+  }
+}
+
+TEST_F(StateFiles, ASaveFolderStartsFromTheShippedSaveAndKeepsBothFiles) {
+  fs::path saveDir = root / "save" / "deeper";
+  std::string shipped = ReadFile(datFile("my.dat"));
+  Game g(host, Config(saveDir), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  EXPECT_EQ(ReadFile(saveDir / "my.dat"), shipped);
+  EXPECT_EQ(g.state.deathCount, 3);
+  g.state.deathCount = 8;
+  ASSERT_TRUE(SaveGame(g));
+  EXPECT_EQ(ReadFile(datFile("my.dat")), shipped);
+  EXPECT_EQ(ReadFile(saveDir / "my.dat"), SerializeMyDat(g.state));
+  EXPECT_NE(Report(saveDir / "成績.txt").find("GAMEOVER回数: 8回\r\n"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dataDir() / "成績.txt"));
+}
+
+TEST_F(StateFiles, AFailedWriteLeavesTheOldFileWhole) {
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  std::string before = ReadFile(datFile("my.dat"));
+  g.state.money = 12345;
+
+  // A file-size limit makes the write stop part-way, as a full disk would.
+  struct rlimit old;
+  getrlimit(RLIMIT_FSIZE, &old);
+  auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 1000;
+  setrlimit(RLIMIT_FSIZE, &small);
+  bool ok = SaveGame(g);
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(ReadFile(datFile("my.dat")), before);
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(host.errors[0].rfind("Cannot write " + datFile("my.dat").string() + ": ", 0), 0u)
+      << host.errors[0];
+  EXPECT_FALSE(fs::exists(dataDir() / "成績.txt"));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dataDir() / "dat")) ++entries;
+  EXPECT_EQ(entries, 3);  // no temporary file left behind
+
+  fs::remove_all(dataDir() / "dat");
+  EXPECT_FALSE(SaveGame(g));
+  EXPECT_EQ(host.errors.size(), 2u);
+}
+
+TEST_F(StateFiles, NewGameStartsPoorUnlessTheFlagIsKept) {
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  g.state.enemyName = "魔女";
+  g.state.enemyMaxHp = 30;
+  g.state.enemyElite = 1;
+  g.state.caveProgress = -1;
+  g.state.blockReleaseCount = 2;
+  NewGame(g);
+  EXPECT_EQ(g.state.money, 0);
+  EXPECT_EQ(g.state.enemyName, "");
+  EXPECT_EQ(g.state.enemyElite, 0);
+  EXPECT_EQ(g.state.enemyMaxHp, 30);  // the enemy clear leaves the maximum
+  EXPECT_EQ(g.state.caveProgress, 0);
+  EXPECT_EQ(g.state.blockReleaseCount, 0);
+  EXPECT_EQ(ReadFile(datFile("my.dat")), SerializeMyDat(g.state));
+
+  g.state.keptFlags[23] = 1;
+  NewGame(g);
+  EXPECT_EQ(g.state.money, 2000);
+}
+
+TEST_F(StateFiles, FullResetErasesTheRecordsAndTheReportSaysSo) {
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  g.state.keptFlags[23] = 1;
+  FullReset(g);
+  EXPECT_EQ(g.state.money, 0);
+  EXPECT_EQ(g.state.deathCount, 0);
+  EXPECT_EQ(g.state.keptValue1, 0);
+  EXPECT_EQ(g.state.records[5], 0);
+  EXPECT_EQ(g.state.headerText, "header");
+  EXPECT_EQ(g.state.spareSaved, 77);
+  EXPECT_EQ(Report(dataDir() / "成績.txt"),
+            "★ピルカピルカホロム4 ver1.1\r\nｽﾃｯﾊﾟｰｽﾞ･ﾉﾝｽﾄｯﾌﾟ\r\nGAMEOVER回数: 0回\r\n"
+            "最深到達レベル: 0 界0 0AU地点\r\n\r\n");
+}
+
+TEST_F(StateFiles, OnlyAYesToTheEnterPromptResets) {
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  FormKeyDown(g, 27);
+  EXPECT_TRUE(host.confirms.empty());
+
+  host.confirmAnswer = false;  // No, Escape or closing the box
+  FormKeyDown(g, 13);
+  ASSERT_EQ(host.confirms.size(), 1u);
+  EXPECT_EQ(host.confirms[0],
+            "【!!】全てのゲームデータを完全初期化しますがよろしいですか？\r"
+            "(※この初期化は、クリア回数やエンディングデータなど全てを初期化するものです。)");
+  EXPECT_EQ(g.state.deathCount, 3);
+  EXPECT_EQ(g.state.money, 999);
+  EXPECT_FALSE(fs::exists(dataDir() / "成績.txt"));
+
+  host.confirmAnswer = true;
+  FormKeyDown(g, 13);
+  EXPECT_EQ(g.state.deathCount, 0);
+  EXPECT_EQ(g.state.records[0], 0);
+  EXPECT_TRUE(fs::exists(dataDir() / "成績.txt"));
+}
+
+}  // namespace
+}  // namespace pp
