@@ -106,6 +106,8 @@ TEST_F(Choices, ClickedButtonFlashesOnEvenFramesForEightCounts) {
   SetChoices(g, "", "", "謎の札");
   g.state.choiceSlide = 0;
   ChoiceMouseDown(g, 3);
+  // Hold the set at rest (it would slide out of sight in three frames) to watch the flash.
+  g.state.choicesEnabled = 1;
   std::vector<int> counts;
   std::vector<bool> filled;
   for (int f = 0; f < 16; ++f) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Game.h"
+#include "platform/AudioDevice.h"
 #include "support/TestHost.h"
 
 namespace pp {
