@@ -138,12 +138,15 @@ std::vector<SoundRecipe> ParseSounds(std::string_view text) {
     auto w = SplitWords(line);
     try {
       if (!open) {
-        if (w.size() != 5 || w[0] != "sound") throw std::runtime_error("expected: sound FILE RATE BITS CHANNELS");
+        if ((w.size() != 5 && w.size() != 6) || w[0] != "sound")
+          throw std::runtime_error("expected: sound FILE RATE BITS CHANNELS [PEAK]");
         SoundRecipe r;
         r.file = w[1];
         r.rate = ParseInt(w[2], "rate");
         r.bits = ParseInt(w[3], "bits");
         r.channels = ParseInt(w[4], "channels");
+        if (w.size() == 6) r.peak = ParseNumber(w[5], "peak");
+        if (r.peak <= 0 || r.peak > 1) throw std::runtime_error("peak must be above 0 and at most 1");
         if (r.rate != 11025 && r.rate != 22050 && r.rate != 44100)
           throw std::runtime_error("rate must be 11025, 22050 or 44100");
         if (r.bits != 8 && r.bits != 16) throw std::runtime_error("bits must be 8 or 16");
@@ -200,6 +203,12 @@ std::string Synthesize(const SoundRecipe& r) {
   size_t frames = static_cast<size_t>(std::ceil(end * r.rate));
   std::vector<double> left(frames), right(frames);
   for (const auto& v : r.voices) Render(v, r.rate, left, right);
+  double loudest = 0;
+  for (size_t i = 0; i < frames; ++i) {
+    loudest = std::max(loudest, std::abs(r.channels == 1 ? (left[i] + right[i]) / 2 : left[i]));
+    if (r.channels == 2) loudest = std::max(loudest, std::abs(right[i]));
+  }
+  const double gain = loudest > 0 ? r.peak / loudest : 0;
 
   const uint32_t blockAlign = static_cast<uint32_t>(r.channels * r.bits / 8);
   const uint32_t dataBytes = static_cast<uint32_t>(frames) * blockAlign;
@@ -220,7 +229,8 @@ std::string Synthesize(const SoundRecipe& r) {
   for (size_t i = 0; i < frames; ++i) {
     double mono = (left[i] + right[i]) / 2;
     for (int c = 0; c < r.channels; ++c) {
-      double s = std::clamp(r.channels == 1 ? mono : (c == 0 ? left[i] : right[i]), -1.0, 1.0);
+      double s = gain * (r.channels == 1 ? mono : (c == 0 ? left[i] : right[i]));
+      s = std::clamp(s, -1.0, 1.0);
       if (r.bits == 8)
         out.push_back(static_cast<char>(static_cast<uint8_t>(std::lround(128 + s * 127))));
       else

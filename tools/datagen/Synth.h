@@ -1,7 +1,8 @@
 #pragma once
 // Sound recipes and the synthesiser that plays them into PCM WAVE files.
 //
-//   sound FILE RATE BITS CHANNELS     RATE 11025, 22050 or 44100; BITS 8 or 16; CHANNELS 1 or 2
+//   sound FILE RATE BITS CHANNELS [PEAK]  RATE 11025, 22050 or 44100; BITS 8 or 16; CHANNELS
+//                                        1 or 2; PEAK the loudest sample, 0..1 (default 0.7)
 //     tone WAVE F0 F1 START DUR VOL [key=value ...]
 //     seq WAVE START STEP DUR VOL NOTE NOTE ... [key=value ...]   notes like C5, F#4, Bb3, - (rest)
 //   end
@@ -31,13 +32,14 @@ struct Voice {
 struct SoundRecipe {
   std::string file;
   int rate = 22050, bits = 8, channels = 1;
+  double peak = 0.7;  // the mix is scaled so that its loudest sample reaches this
   std::vector<Voice> voices;
 };
 
 // Throws std::runtime_error naming the line for anything malformed or out of range.
 std::vector<SoundRecipe> ParseSounds(std::string_view text);
 
-// The finished WAVE file: voices summed, clipped to full scale, written at the recipe's format.
+// The finished WAVE file: voices summed, scaled to the recipe's peak, written at its format.
 std::string Synthesize(const SoundRecipe& recipe);
 
 struct WaveInfo {
