@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "core/Random.h"
 #include "gfx/Surface.h"
@@ -47,6 +48,8 @@ class Game {
 
   std::unique_ptr<SoundSystem> sound;  // null until start-up opens it
   bool closing = false;                // the window is closing: leave every event loop
+  int exitStatus = 0;                  // what the program returns once it has closed
+  std::string goldLabel;               // gold_l: money + "円", rewritten on every timer tick
 };
 
 // The game's Random(n): 0..n-1, 0 when n <= 0; always steps the generator.

@@ -1,0 +1,71 @@
+#include "app/Events.h"
+
+#include "app/Commands.h"
+#include "app/Game.h"
+#include "app/Startup.h"
+#include "app/Timer.h"
+#include "app/Title.h"
+#include "audio/Sound.h"
+#include "state/ResetPrompt.h"
+#include "ui/Choices.h"
+
+namespace pp {
+namespace {
+
+// The hit areas sel1..sel3: 133 x 25 at x 256, from the tops below.
+constexpr int kChoiceLeft = 256, kChoiceWidth = 133, kChoiceHeight = 25;
+constexpr int kChoiceTop[3] = {156, 188, 220};
+
+// The choice button (1..3) under (x, y), or 0. The hit areas come into play with the login
+// screen and stay from then on.
+int ChoiceAt(const Game& g, int x, int y) {
+  if (g.state.titlePhase < 0) return 0;
+  if (x < kChoiceLeft || x >= kChoiceLeft + kChoiceWidth) return 0;
+  for (int n = 1; n <= 3; ++n)
+    if (y >= kChoiceTop[n - 1] && y < kChoiceTop[n - 1] + kChoiceHeight) return n;
+  return 0;
+}
+
+}  // namespace
+
+void HandleEvent(Game& g, const HostEvent& e) {
+  switch (e.type) {
+    case HostEvent::Type::Tick:
+      Timer1Timer(g);
+      PumpSound(g);
+      break;
+    case HostEvent::Type::MouseDown:
+      if (int n = ChoiceAt(g, e.x, e.y))
+        ChoiceMouseDown(g, n);
+      else
+        cgMouseDown(g);
+      break;
+    case HostEvent::Type::MouseMove:
+      if (int n = ChoiceAt(g, e.x, e.y))
+        ChoiceMouseMove(g, n);
+      else
+        cgMouseMove(g);
+      break;
+    case HostEvent::Type::Key:
+      FormKeyDown(g, e.value);
+      break;
+    case HostEvent::Type::AudioDone:
+      PumpSound(g);
+      break;
+    case HostEvent::Type::Command:
+      RunCommand(g, e.text);
+      break;
+    case HostEvent::Type::Close:
+      // A second close (from a nested loop already unwinding) must not save again.
+      if (g.closing) break;
+      g.closing = true;
+      if (!FormClose(g)) g.exitStatus = 1;
+      break;
+    case HostEvent::Type::MouseUp:
+    case HostEvent::Type::Wheel:
+      // The picture takes no action on a button going up or on the wheel.
+      break;
+  }
+}
+
+}  // namespace pp

@@ -1,0 +1,29 @@
+#include "app/Program.h"
+
+#include <exception>
+
+#include "app/Events.h"
+#include "app/Startup.h"
+
+namespace pp {
+
+int RunGame(Host& host, const GameConfig& config, uint32_t seed) {
+  std::unique_ptr<Game> game;
+  try {
+    game = std::make_unique<Game>(host, config, seed);
+  } catch (const std::exception& e) {
+    // No font to draw with: nothing can be shown.
+    host.ShowError(e.what());
+    return 1;
+  }
+  Game& g = *game;
+  if (auto error = FormCreate(g)) {
+    host.ShowError(*error);
+    return 1;
+  }
+  while (!g.closing) HandleEvent(g, host.WaitEvent());
+  FormDestroy(g);
+  return g.exitStatus;
+}
+
+}  // namespace pp

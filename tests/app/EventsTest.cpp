@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/Events.h"
+#include "app/Game.h"
+#include "app/TestData.h"
+#include "platform/AudioDevice.h"
+#include "support/TestHost.h"
+#include "ui/Messages.h"
+
+namespace pp {
+namespace {
+
+using Type = HostEvent::Type;
+
+HostEvent Event(Type type, int x = 0, int y = 0) {
+  HostEvent e;
+  e.type = type;
+  e.x = x;
+  e.y = y;
+  return e;
+}
+
+// The login screen with three labels that no scene answers to.
+struct LoginFixture {
+  LoginFixture() {
+    g.state.titlePhase = 0;
+    g.state.choiceLabel1 = "試し1";
+    g.state.choiceLabel2 = "試し2";
+    g.state.choiceLabel3 = "試し3";
+  }
+  TestHost host;
+  Game g{host, GameConfig{}, 1};
+};
+
+TEST(Routing, PointerOverTheHitAreasGoesToTheirButtons) {
+  struct Case {
+    int x, y, hovered;
+  };
+  // sel1 (256,156), sel2 (256,188), sel3 (256,220), each 133 x 25; the rest is the picture.
+  const Case cases[] = {{256, 156, 1}, {388, 180, 1}, {255, 160, 0}, {300, 181, 0},
+                        {300, 187, 0}, {300, 188, 2}, {300, 212, 2}, {300, 220, 3},
+                        {388, 244, 3}, {300, 245, 0}, {389, 230, 0}, {100, 100, 0}};
+  for (const Case& c : cases) {
+    LoginFixture f;
+    f.g.state.hoveredChoice = -1;
+    HandleEvent(f.g, Event(Type::MouseMove, c.x, c.y));
+    EXPECT_EQ(f.g.state.hoveredChoice, c.hovered) << c.x << "," << c.y;
+  }
+}
+
+TEST(Routing, ClickOnAButtonTakesTheChoiceAndOnThePictureOnlyEndsTheWait) {
+  LoginFixture f;
+  f.g.state.clickState = 0;
+  HandleEvent(f.g, Event(Type::MouseDown, 100, 100));
+  EXPECT_EQ(f.g.state.clickState, 1);
+  EXPECT_EQ(f.g.state.choicesEnabled, 1);
+  EXPECT_TRUE(f.host.TracesWith("pi.wav").empty());
+
+  HandleEvent(f.g, Event(Type::MouseDown, 322, 200));
+  EXPECT_EQ(f.g.state.choicesEnabled, 0);
+  EXPECT_EQ(f.g.state.choiceBlink2, 1);
+  EXPECT_EQ(f.g.state.choiceBlink1 + f.g.state.choiceBlink3, 0);
+  EXPECT_EQ(f.host.TracesWith("pi.wav").size(), 1u);
+}
+
+TEST(Routing, EnterOffersTheFullResetAndNoKeepsEverything) {
+  LoginFixture f;
+  f.g.state.deathCount = 7;
+  f.host.confirmAnswer = false;
+  HandleEvent(f.g, Event(Type::Key));  // another key: nothing
+  EXPECT_TRUE(f.host.confirms.empty());
+  HostEvent enter = Event(Type::Key);
+  enter.value = 13;
+  HandleEvent(f.g, enter);
+  ASSERT_EQ(f.host.confirms.size(), 1u);
+  EXPECT_NE(f.host.confirms[0].find("全てのゲームデータを完全初期化"), std::string::npos);
+  EXPECT_EQ(f.g.state.deathCount, 7);
+}
+
+TEST(Closing, DuringAWaitEndsItAndSavesOnce) {
+  test::TempData data;
+  TestHost host;
+  GameConfig config;
+  config.dataDir = data.dataDir;
+  config.saveDir = data.saveDir;
+  Game g(host, config, 1);
+  g.state.titlePhase = 0;
+  host.script = {Event(Type::Tick), Event(Type::Close)};
+  WaitForClick(g);
+  EXPECT_TRUE(g.closing);
+  EXPECT_EQ(g.state.clickState, -1);
+  EXPECT_EQ(g.exitStatus, 0);
+  const std::filesystem::path saved = data.saveDir / "my.dat";
+  ASSERT_TRUE(std::filesystem::exists(saved));
+
+  // Later messages are silent, and a second close does not save again.
+  std::filesystem::remove(saved);
+  AddMessage(g, "もう聞こえない");
+  EXPECT_TRUE(host.TracesWith("もう聞こえない").empty());
+  HandleEvent(g, Event(Type::Close));
+  EXPECT_FALSE(std::filesystem::exists(saved));
+}
+
+TEST(Closing, AFailedSaveMakesTheExitStatusOne) {
+  test::TempData data;
+  TestHost host;
+  GameConfig config;
+  config.dataDir = data.dataDir;
+  // A file stands where the save folder should be.
+  std::ofstream(data.root / "blocked") << "x";
+  config.saveDir = data.root / "blocked";
+  Game g(host, config, 1);
+  HandleEvent(g, Event(Type::Close));
+  EXPECT_TRUE(g.closing);
+  EXPECT_EQ(g.exitStatus, 1);
+  EXPECT_FALSE(host.errors.empty());
+}
+
+}  // namespace
+}  // namespace pp

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Events.h"
+#include "app/Game.h"
+#include "app/TestData.h"
+#include "platform/AudioDevice.h"
+#include "support/TestHost.h"
+
+namespace pp {
+namespace {
+
+HostEvent Mouse(HostEvent::Type type, int x, int y) {
+  HostEvent e;
+  e.type = type;
+  e.x = x;
+  e.y = y;
+  return e;
+}
+
+// A game on the first title screen over a temporary data folder.
+struct TitleFixture {
+  explicit TitleFixture(int32_t answered) {
+    g.state.records[0] = answered;
+    g.state.titlePhase = -2;
+  }
+  static GameConfig Config(const test::TempData& d) {
+    GameConfig c;
+    c.dataDir = d.dataDir;
+    c.saveDir = d.saveDir;
+    return c;
+  }
+  // The sound and picture events since the last call.
+  std::vector<std::string> Shown() {
+    std::vector<std::string> out;
+    for (; seen < host.traces.size(); ++seen) {
+      const std::string& t = host.traces[seen];
+      if (t.find(R"("ev":"sound")") != std::string::npos ||
+          t.find(R"("ev":"picture")") != std::string::npos)
+        out.push_back(t);
+    }
+    return out;
+  }
+  void Click(int x = 100, int y = 100) { HandleEvent(g, Mouse(HostEvent::Type::MouseDown, x, y)); }
+
+  test::TempData data;
+  TestHost host;
+  Game g{host, Config(data), 1};
+  size_t seen = 0;
+};
+
+TEST(Title, NewPlayerSeesTheSecondTitleBeforeTheLogin) {
+  TitleFixture f(0);
+  f.Click();
+  EXPECT_EQ(f.g.state.titlePhase, -1);
+  EXPECT_EQ(f.Shown(),
+            (std::vector<std::string>{R"({"ev":"sound","channel":0,"file":"start.wav"})",
+                                      R"({"ev":"picture","file":"title2.bmp","ok":true})"}));
+  // The second title fills the picture and is shown at once: no frame runs in this phase.
+  EXPECT_EQ(f.g.cg.Pixel(0, 0), test::kTitle2Colour);
+  EXPECT_EQ(f.g.cg.Pixel(389, 259), test::kTitle2Colour);
+  EXPECT_EQ(f.host.presented, 1);
+
+  // The place of the third button is still only the picture.
+  f.Click(300, 230);
+  EXPECT_EQ(f.g.state.titlePhase, 0);
+  EXPECT_EQ(f.Shown(),
+            (std::vector<std::string>{R"({"ev":"sound","channel":3,"file":"start2.wav"})",
+                                      R"({"ev":"picture","file":"login.bmp","ok":true})"}));
+  EXPECT_EQ(f.g.haikei.Pixel(50, 30), test::kLoginColour);
+
+  // From the login screen on, a click on the picture ends a wait.
+  f.g.state.clickState = 0;
+  f.Click();
+  EXPECT_EQ(f.g.state.clickState, 1);
+  EXPECT_EQ(f.g.state.titlePhase, 0);
+  EXPECT_EQ(f.Shown(), (std::vector<std::string>{R"({"ev":"sound","channel":2,"file":"1.wav"})"}));
+}
+
+TEST(Title, ReturningPlayerGoesStraightToTheLogin) {
+  TitleFixture f(2);
+  f.Click();
+  EXPECT_EQ(f.g.state.titlePhase, 0);
+  EXPECT_EQ(f.Shown(),
+            (std::vector<std::string>{R"({"ev":"sound","channel":3,"file":"start2.wav"})",
+                                      R"({"ev":"picture","file":"login.bmp","ok":true})"}));
+}
+
+TEST(Title, PointerOverTheButtonPlacesDoesNothingBeforeTheLogin) {
+  TitleFixture f(0);
+  f.g.state.hoveredChoice = 2;
+  HandleEvent(f.g, Mouse(HostEvent::Type::MouseMove, 300, 200));
+  EXPECT_EQ(f.g.state.hoveredChoice, 0);
+  EXPECT_TRUE(f.Shown().empty());
+}
+
+}  // namespace
+}  // namespace pp
