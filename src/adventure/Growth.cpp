@@ -1,7 +1,5 @@
 #include "adventure/Growth.h"
 
-#include <algorithm>
-#include <limits>
 #include <string>
 
 #include "app/Game.h"
@@ -14,13 +12,6 @@
 namespace pp {
 
 namespace {
-
-// Experience and money never wrap round to a negative sum; they stop at the largest int and
-// ClampState cuts them to their ranges.
-int32_t SaturatingAdd(int32_t a, int64_t b) {
-  return static_cast<int32_t>(std::clamp<int64_t>(
-      int64_t{a} + b, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 struct LearningAid {
   int32_t id;
@@ -81,15 +72,16 @@ void GainExp(Game& g, int32_t amount) {
   GameState& s = g.state;
   for (const LearningAid& aid : kSoftware) {
     if (s.itemCount[aid.id] < 1) continue;
-    amount = SaturatingAdd(amount, aid.bonus);
+    amount = Saturate32(int64_t{amount} + aid.bonus);
     if (Random(g, aid.breakOneIn) == 0) BreakItem(g, aid.id);
   }
   if (s.itemCount[kReadingFish] >= 1) {
-    amount = SaturatingAdd(amount, 2 * int64_t{s.itemCount[kReadingFish]});
+    amount = Saturate32(amount + 2 * int64_t{s.itemCount[kReadingFish]});
     if (Random(g, kReadingFishBreakOneIn) == 0) BreakItem(g, kReadingFish);
   }
 
-  s.exp = SaturatingAdd(s.exp, amount);
+  // Experience and money never wrap round; ClampState cuts them to their ranges.
+  s.exp = Saturate32(int64_t{s.exp} + amount);
   PlayWave(g, 2, "exp.wav");
   Announce(g, "経験値 " + std::to_string(amount) + "を入手", "yellow2");
 
@@ -97,7 +89,7 @@ void GainExp(Game& g, int32_t amount) {
 }
 
 void GainMoney(Game& g, int32_t amount) {
-  g.state.money = SaturatingAdd(g.state.money, amount);
+  g.state.money = Saturate32(int64_t{g.state.money} + amount);
   PlayWave(g, 0, "coin.wav");
   Announce(g, "お金 " + std::to_string(amount) + "円を入手", "yellow2");
 }

@@ -1,7 +1,5 @@
 #include "items/Inventory.h"
 
-#include <algorithm>
-#include <limits>
 #include <string>
 
 #include "app/Game.h"
@@ -19,18 +17,12 @@ constexpr int32_t kGoggles = 53;   // 怪盗加奈のゴーグル: +50% budget
 constexpr int32_t kDrawCandidates = 900;
 constexpr int32_t kDrawRange = 999;  // candidates are ids 0..998
 
-// The budget never wraps: a run of lucky rolls on a large budget stops at the largest int.
-int32_t Saturate(int64_t v) {
-  return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
-
 bool Held(const Game& g, int32_t id) { return g.state.itemCount[id] >= 1; }
 
 // A finder that is held raises the budget by budget/divisor, then breaks one time in ten.
 int32_t ApplyFinder(Game& g, int32_t id, int32_t budget, int32_t divisor) {
   if (!Held(g, id)) return budget;
-  budget = Saturate(int64_t{budget} + budget / divisor);
+  budget = Saturate32(int64_t{budget} + budget / divisor);
   if (Random(g, 10) == 0) {
     PlayWave(g, 0, "broke.wav");
     int32_t& count = g.state.itemCount[id];
@@ -80,9 +72,10 @@ void GainRandomItem(Game& g, int32_t budget) {
   };
   static constexpr LuckRoll kLuck[] = {{3, 2},   {5, 3},   {10, 5},   {20, 10},
                                        {40, 20}, {80, 50}, {160, 100}};
+  // The budget never wraps: a run of lucky rolls on a large budget stops at the largest int.
   for (const LuckRoll& roll : kLuck)
-    if (Random(g, roll.chance) == 0) budget = Saturate(int64_t{budget} * roll.factor);
-  if (g.state.statusPhantomThief >= 1) budget = Saturate(int64_t{budget} * 2);
+    if (Random(g, roll.chance) == 0) budget = Saturate32(int64_t{budget} * roll.factor);
+  if (g.state.statusPhantomThief >= 1) budget = Saturate32(int64_t{budget} * 2);
   budget = ApplyFinder(g, kHairband, budget, 4);
   budget = ApplyFinder(g, kGoggles, budget, 2);
 
