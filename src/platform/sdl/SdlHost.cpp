@@ -10,6 +10,8 @@
 
 #include "gfx/Png.h"
 #include "gfx/Surface.h"
+#include "platform/AudioDevice.h"
+#include "platform/sdl/SdlAudioDevice.h"
 
 namespace pp {
 namespace {
@@ -32,6 +34,12 @@ HostEvent MouseEvent(HostEvent::Type type, int x, int y) {
   return e;
 }
 
+HostEvent TypedEvent(HostEvent::Type type) {
+  HostEvent e;
+  e.type = type;
+  return e;
+}
+
 HostEvent KeyEvent(int code) {
   HostEvent e;
   e.type = HostEvent::Type::Key;
@@ -51,6 +59,7 @@ class SdlHost final : public Host {
 
   bool Open(const SdlHostOptions& options, std::string& error) {
     screenshotDir_ = options.screenshotDir;
+    muted_ = options.muted;
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
       error = std::string("cannot open a window (") + SDL_GetError() +
@@ -58,9 +67,9 @@ class SdlHost final : public Host {
       return false;
     }
     int scale = options.scale > 0 ? options.scale : ComfortableScale();
-    window_ = SDL_CreateWindow("ぱにぱにらん", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               kPictureWidth * scale, kPictureHeight * scale,
-                               SDL_WINDOW_ALLOW_HIGHDPI);
+    window_ =
+        SDL_CreateWindow("ぱにぱにらん", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                         kPictureWidth * scale, kPictureHeight * scale, SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) {
       error = std::string("cannot open a window (") + SDL_GetError() +
               "); run with --headless for the headless mode";
@@ -142,7 +151,12 @@ class SdlHost final : public Host {
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ぱにぱにらん", text.c_str(), window_);
   }
 
-  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat&) override { return nullptr; }
+  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
+    auto device = OpenSdlAudioDevice(format);
+    audio_ = device.get();
+    if (audio_ && muted_) audio_->SetMuted(true);
+    return device;
+  }
 
  private:
   static int ComfortableScale() {
@@ -174,7 +188,7 @@ class SdlHost final : public Host {
   void Translate(const SDL_Event& ev) {
     switch (ev.type) {
       case SDL_QUIT:
-        queued_.push_back(HostEvent{HostEvent::Type::Close});
+        queued_.push_back(TypedEvent(HostEvent::Type::Close));
         break;
       case SDL_MOUSEBUTTONDOWN:
         queued_.push_back(MouseEvent(HostEvent::Type::MouseDown, ev.button.x, ev.button.y));
@@ -196,6 +210,8 @@ class SdlHost final : public Host {
         TranslateKey(ev.key);
         break;
       default:
+        if (ev.type == SdlAudioDoneEventType())
+          queued_.push_back(TypedEvent(HostEvent::Type::AudioDone));
         break;
     }
   }
@@ -230,6 +246,12 @@ class SdlHost final : public Host {
       case SDLK_KP_ENTER:
         if (!key.repeat) queued_.push_back(KeyEvent(13));
         return;
+      case SDLK_m:
+        if (!key.repeat) {
+          muted_ = !muted_;
+          if (audio_) audio_->SetMuted(muted_);
+        }
+        return;
       case SDLK_UP:
         queued_.push_back(KeyEvent(38));
         return;
@@ -249,6 +271,9 @@ class SdlHost final : public Host {
   std::deque<HostEvent> queued_;
   Surface lastFrame_;
   std::filesystem::path screenshotDir_;
+  // The game's sound device, opened through this host; it lives until the game shuts down.
+  AudioDevice* audio_ = nullptr;
+  bool muted_ = false;
 };
 
 }  // namespace
