@@ -11,6 +11,7 @@
 #include "app/Program.h"
 #include "app/Startup.h"
 #include "app/TestData.h"
+#include "gfx/Bitmap.h"
 #include "platform/AudioDevice.h"
 #include "platform/headless/HeadlessHost.h"
 #include "support/TestHost.h"
@@ -124,6 +125,68 @@ TEST(Headless, StartUpFailureIsAnErrorEventAndStatusOne) {
   EXPECT_EQ(run.lines[0].rfind(R"({"ev":"error","text":)", 0), 0u);
   EXPECT_NE(run.lines[0].find("00.bmp"), std::string::npos);
   EXPECT_TRUE(SaveFolderEmpty(data));
+}
+
+// The generated data folder when the build made one, else a minimal one of our own.
+struct ScriptData {
+  ScriptData() {
+    const char* env = std::getenv("PANIPANI_DATA");
+    if (env && std::filesystem::exists(std::filesystem::path(env) / "cg" / "title.bmp"))
+      dataDir = env;
+    else
+      dataDir = own.dataDir;
+  }
+  test::TempData own;
+  std::filesystem::path dataDir;
+};
+
+TEST(Headless, ScriptFromStartToTheLoginScreen) {
+  ScriptData data;
+  const std::filesystem::path shot = data.own.root / "login.bmp";
+  HeadlessRun run(
+      data.dataDir, data.own.saveDir,
+      "tick 5\nclick\ntick 5\nclick\ntick 60\nstate\nscreenshot " + shot.string() + "\nclose\n");
+  EXPECT_EQ(run.status, 0);
+  const std::vector<std::string> expected = {
+      R"({"ev":"caption","text":"FLM:1 1F@90ms."})",
+      R"({"ev":"sound","channel":0,"file":"start.wav"})",
+      R"({"ev":"picture","file":"title2.bmp","ok":true})",
+      R"({"ev":"sound","channel":3,"file":"start2.wav"})",
+      R"({"ev":"picture","file":"login.bmp","ok":true})",
+      R"({"ev":"caption","text":"FLM:10 1F@85ms."})",
+  };
+  ASSERT_EQ(run.lines.size(), expected.size() + 1);
+  EXPECT_EQ(std::vector<std::string>(run.lines.begin(), run.lines.end() - 1), expected);
+  const std::string& state = run.lines.back();
+  EXPECT_EQ(state.rfind(R"({"ev":"state",)", 0), 0u);
+  EXPECT_NE(state.find(R"("titlePhase":0)"), std::string::npos);
+  EXPECT_NE(state.find(R"("choiceLabel3":"旅立つ")"), std::string::npos);
+
+  // The screenshot is the login screen as drawn; closing saved the new game.
+  BitmapResult picture = LoadBmp(shot);
+  ASSERT_TRUE(picture.surface.has_value()) << picture.error;
+  EXPECT_EQ(picture.surface->width(), 390);
+  EXPECT_EQ(picture.surface->height(), 260);
+  EXPECT_TRUE(std::filesystem::exists(data.own.saveDir / "my.dat"));
+}
+
+TEST(Headless, CommandsTheGameAnswers) {
+  test::TempData data;
+  HeadlessRun run(data.dataDir, data.saveDir,
+                  "set money 1234\nset records[7] 5\nset enemyName 黒い 影\nset nothing 1\n"
+                  "set records[x] 1\nscreenshot " +
+                      (data.root / "shot.gif").string() + "\nscreenshot " +
+                      (data.root / "missing" / "shot.png").string() + "\nstate\n");
+  EXPECT_EQ(run.status, 0) << "end of input closes normally";
+  ASSERT_EQ(run.lines.size(), 5u);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(run.lines[i].rfind(R"({"ev":"error","text":)", 0), 0u) << run.lines[i];
+  EXPECT_NE(run.lines[0].find("nothing"), std::string::npos);
+  EXPECT_NE(run.lines[1].find("records[x]"), std::string::npos);
+  const std::string& state = run.lines[4];
+  EXPECT_NE(state.find(R"("money":1234)"), std::string::npos);
+  EXPECT_NE(state.find(R"("records":{"7":5})"), std::string::npos);
+  EXPECT_NE(state.find(R"("enemyName":"黒い 影")"), std::string::npos);
 }
 
 }  // namespace
