@@ -31,9 +31,9 @@ constexpr int32_t kCourageSword = 182;
 constexpr int32_t kDragonSword = 210;
 
 constexpr std::array kPolearms{
-    Gear{88, GearOp::Add, 2, 20}, Gear{89, GearOp::Add, 3, 30}, Gear{90, GearOp::Add, 4, 40},
-    Gear{91, GearOp::Add, 5, 50}, Gear{92, GearOp::Add, 6, 60}, Gear{93, GearOp::Add, 7, 70},
-    Gear{94, GearOp::Add, 8, 80}, Gear{95, GearOp::Add, 9, 90}, Gear{96, GearOp::Add, 1, 15},
+    Gear{88, GearOp::Add, 2, 20},  Gear{89, GearOp::Add, 3, 30}, Gear{90, GearOp::Add, 4, 40},
+    Gear{91, GearOp::Add, 5, 50},  Gear{92, GearOp::Add, 6, 60}, Gear{93, GearOp::Add, 7, 70},
+    Gear{94, GearOp::Add, 8, 80},  Gear{95, GearOp::Add, 9, 90}, Gear{96, GearOp::Add, 1, 15},
     Gear{142, GearOp::Add, 1, 10},
 };
 // The critical denominator of an attack.
@@ -92,8 +92,7 @@ void HitEnemy(Game& g, int32_t d) {
 void FollowUp(Game& g, std::string_view prefix, int32_t& n) {
   GameState& s = g.state;
   n /= 2;
-  AddColorMessage(g, std::string(prefix) + s.enemyName + "に " + Num(n) + "追加ダメージ",
-                  "pink2");
+  AddColorMessage(g, std::string(prefix) + s.enemyName + "に " + Num(n) + "追加ダメージ", "pink2");
   s.enemyHp = Sub32(s.enemyHp, n);
   WaitForClick(g);
 }

@@ -46,8 +46,7 @@ void ShowAndWait(Game& g, std::string_view picture, std::string_view text) {
 
 void Trap(Game& g) {
   Show(g, "wana.bmp", "罠だ！！");
-  SetChoices(g, If(Held(g, kTrapTool), "罠外しを使う"), If(g.state.mp >= 2, "解除魔法"),
-             "罠解除");
+  SetChoices(g, If(Held(g, kTrapTool), "罠外しを使う"), If(g.state.mp >= 2, "解除魔法"), "罠解除");
 }
 
 void Chest(Game& g) {
@@ -154,8 +153,7 @@ void NewTheory(Game& g) {
   const GameState& s = g.state;
   Show(g, "riron.bmp", "新理論だ!!");
   const int32_t l = s.worldLevel;
-  const bool understood =
-      Add32(Random(g, Add32(l, 1)), s.logicSkill) >= Add32(Mul32(l, 2), 2);
+  const bool understood = Add32(Random(g, Add32(l, 1)), s.logicSkill) >= Add32(Mul32(l, 2), 2);
   SetChoices(g, "", understood ? "理解" : "反論", "見なかった事に…");
 }
 
@@ -188,53 +186,71 @@ void RollEncounter(Game& g) {
   const GameState& s = g.state;
   const int32_t l = s.worldLevel;
   switch (Random(g, 51)) {
-    case 0: return MeetRandomMonster(g);
-    case 1: return NothingHappened(g);
-    case 2: return Trap(g);
+    case 0:
+      return MeetRandomMonster(g);
+    case 1:
+      return NothingHappened(g);
+    case 2:
+      return Trap(g);
     case 3:
-    case 40: return Chest(g);
-    case 4: return LockedChest(g);
-    case 5: return DemonSpring(g);
-    case 6: return GoddessSpring(g);
-    case 7: return Nightfall(g);
-    case 8: return Place(g, "vo.bmp", "夢のヴォマクト城だ!!", true, "ヴォマクト城侵入",
-                         "ヴォマクト城を拝む");
-    case 9: return MeetWitch(g);
-    case 10: return Shrine(g);
-    case 11: return Fluffies(g);
-    case 12: return Place(g, "vo2.bmp", "ヴォマクト王が現れた!!", false, "ヴォマクト王を殺す",
-                          "ヴォマクト王に挨拶");
-    case 13: return Place(g, "toki.bmp", "幻の時間城だ!!", false, "城内に忍び込む",
-                          "城壁に触れる");
-    case 14: return l >= 3 ? SevereTrap(g) : NothingHappened(g);
-    case 15: return SmallTrap(g);
+    case 40:
+      return Chest(g);
+    case 4:
+      return LockedChest(g);
+    case 5:
+      return DemonSpring(g);
+    case 6:
+      return GoddessSpring(g);
+    case 7:
+      return Nightfall(g);
+    case 8:
+      return Place(g, "vo.bmp", "夢のヴォマクト城だ!!", true, "ヴォマクト城侵入",
+                   "ヴォマクト城を拝む");
+    case 9:
+      return MeetWitch(g);
+    case 10:
+      return Shrine(g);
+    case 11:
+      return Fluffies(g);
+    case 12:
+      return Place(g, "vo2.bmp", "ヴォマクト王が現れた!!", false, "ヴォマクト王を殺す",
+                   "ヴォマクト王に挨拶");
+    case 13:
+      return Place(g, "toki.bmp", "幻の時間城だ!!", false, "城内に忍び込む", "城壁に触れる");
+    case 14:
+      return l >= 3 ? SevereTrap(g) : NothingHappened(g);
+    case 15:
+      return SmallTrap(g);
     case 16:
       if (l < 4) return NothingHappened(g);
-      return Place(g, "meiro.bmp", "巨大空中迷宮だ!!", true, "迷宮に挑戦する",
-                   "迷宮に挑戦しない");
+      return Place(g, "meiro.bmp", "巨大空中迷宮だ!!", true, "迷宮に挑戦する", "迷宮に挑戦しない");
     case 17:
       if (l < 5) return NothingHappened(g);
       return Place(g, "yama.bmp", "霊山ラストクロックだ!!", true, "踏破に挑戦する",
                    "霊山を見上げる");
-    case 18: return MeetSomeone(g);
+    case 18:
+      return MeetSomeone(g);
     case 19:
       if (l < 6) return NothingHappened(g);
-      return Place(g, "danjon.bmp", "冷酷の洞門だ!!", true, "洞門を探検する",
-                   "洞門を通り過ぎる");
+      return Place(g, "danjon.bmp", "冷酷の洞門だ!!", true, "洞門を探検する", "洞門を通り過ぎる");
     case 20:
       if (l < 3) return NothingHappened(g);
       ShowAndWait(g, "numa.bmp", "底なし沼だ!!");
       return SetChoices(g, "沼の水を飲む", "沼の中を突き進む", "沼を迂回する");
-    case 21: return l >= 4 ? ManyLockedChest(g) : NothingHappened(g);
-    case 22: return Place(g, "pan.bmp", "パンが落ちてる!!....", false, "拾い食いを冒険",
-                          "見なかった事に…");
+    case 21:
+      return l >= 4 ? ManyLockedChest(g) : NothingHappened(g);
+    case 22:
+      return Place(g, "pan.bmp", "パンが落ちてる!!....", false, "拾い食いを冒険",
+                   "見なかった事に…");
     case 23:
       if (l < 3) return NothingHappened(g);
-      return Place(g, "sukutu.bmp", "魔物の巣窟だ!!", true, "巣窟を一掃する",
-                   "見なかった事に…");
-    case 24: return l >= 1 ? MeetMerchant(g) : NothingHappened(g);
-    case 25: return l >= 1 ? Monks(g) : NothingHappened(g);
-    case 26: return s.money >= 1 ? Shop(g) : NothingHappened(g);
+      return Place(g, "sukutu.bmp", "魔物の巣窟だ!!", true, "巣窟を一掃する", "見なかった事に…");
+    case 24:
+      return l >= 1 ? MeetMerchant(g) : NothingHappened(g);
+    case 25:
+      return l >= 1 ? Monks(g) : NothingHappened(g);
+    case 26:
+      return s.money >= 1 ? Shop(g) : NothingHappened(g);
     case 27:
       if (l < 2) return NothingHappened(g);
       return Place(g, "tisou.bmp", "地層が剥き出しになっている....", false,
@@ -242,25 +258,30 @@ void RollEncounter(Game& g) {
     case 28:
       if (l < 3) return NothingHappened(g);
       return Place(g, "cry.bmp", "クリスタルだ....", false, "クリスタルを割る", "放置する");
-    case 29: return Place(g, "ana.bmp", "穴だ....", false, "飛び越える", "落ちる");
-    case 30: return l >= 2 ? MeetMonk(g) : NothingHappened(g);
-    case 31: return l >= 5 ? MeetZenMonk(g) : NothingHappened(g);
-    case 32: return NewTheory(g);
-    case 33: return Place(g, "stone.bmp", "石壁だ....穴が開いている", false,
-                          If(Held(g, kStone), "穴に石を入れる"), "放置する");
+    case 29:
+      return Place(g, "ana.bmp", "穴だ....", false, "飛び越える", "落ちる");
+    case 30:
+      return l >= 2 ? MeetMonk(g) : NothingHappened(g);
+    case 31:
+      return l >= 5 ? MeetZenMonk(g) : NothingHappened(g);
+    case 32:
+      return NewTheory(g);
+    case 33:
+      return Place(g, "stone.bmp", "石壁だ....穴が開いている", false,
+                   If(Held(g, kStone), "穴に石を入れる"), "放置する");
     case 34:
       if (l < 1) return NothingHappened(g);
-      return Place(g, "pantu.bmp", "ぴんくの下着だ！レースのついたやつ....", false,
-                   "冒険する→下着", "見なかった事に…");
+      return Place(g, "pantu.bmp", "ぴんくの下着だ！レースのついたやつ....", false, "冒険する→下着",
+                   "見なかった事に…");
     case 35:
       if (l < 1) return NothingHappened(g);
       return Place(g, "water.bmp", "池だ....", false,
                    If(Held(g, kFishingRod) && Held(g, kBait), "釣りin池"), "放置する");
-    case 36: return Place(g, "kikai.bmp", "不思議な機械だ....", false, "いじる", "放置する");
+    case 36:
+      return Place(g, "kikai.bmp", "不思議な機械だ....", false, "いじる", "放置する");
     case 37:
       if (l < 3) return NothingHappened(g);
-      Show(g, "takara_machine.bmp",
-           "宝箱だ....しかし電子ロックのようなものがかかっていて開かない");
+      Show(g, "takara_machine.bmp", "宝箱だ....しかし電子ロックのようなものがかかっていて開かない");
       return SetChoices(g, If(Held(g, kElectronicKey), "電子キーを使う"), "試行錯誤する",
                         "放置する");
     case 38:
@@ -269,18 +290,21 @@ void RollEncounter(Game& g) {
     case 39:
       if (l < 4) return NothingHappened(g);
       Show(g, "door_machine.bmp", "扉だ…しかし、電子ロックがかかっていて開かない");
-      return SetChoices(g, If(Held(g, kElectronicKey), "電子キーを使う→扉"),
-                        "試行錯誤する→扉", "破壊する→扉");
-    case 41: return MeetAlgorithmSnake(g);
-    case 42: return MeetGiantFoot(g);
-    case 43: return l >= 1 ? MeetAi(g) : NothingHappened(g);
-    case 44: return MeetExtraEnemy(g);
-    case 45: return Place(g, "takara_rea.bmp", "青宝箱だ！！", false, "開ける→青宝箱",
-                          "放置する");
+      return SetChoices(g, If(Held(g, kElectronicKey), "電子キーを使う→扉"), "試行錯誤する→扉",
+                        "破壊する→扉");
+    case 41:
+      return MeetAlgorithmSnake(g);
+    case 42:
+      return MeetGiantFoot(g);
+    case 43:
+      return l >= 1 ? MeetAi(g) : NothingHappened(g);
+    case 44:
+      return MeetExtraEnemy(g);
+    case 45:
+      return Place(g, "takara_rea.bmp", "青宝箱だ！！", false, "開ける→青宝箱", "放置する");
     case 46:
       if (l < 2) return NothingHappened(g);
-      return Place(g, "jungle.bmp", "暗黒森林だ!!", true, "暗黒森林を探検!!",
-                   "暗黒森林を回避..");
+      return Place(g, "jungle.bmp", "暗黒森林だ!!", true, "暗黒森林を探検!!", "暗黒森林を回避..");
     case 47:
       ShowAndWait(g, "goku.bmp", "極北人だ!!");
       SayIn(g, "右、左、どっち？", "blue");
@@ -288,11 +312,11 @@ void RollEncounter(Game& g) {
     case 48:
       if (l < 6) return NothingHappened(g);
       return Place(g, "horaana.bmp", "何かいるぞ…!!", true, "確認する", "見なかった事に…");
-    case 49: return Gold(g);
+    case 49:
+      return Gold(g);
     default:
       Show(g, "takara_rea.bmp", "青宝箱だ....しかし鍵がかかっていて開かない");
-      return SetChoices(g, If(Held(g, kKey), "鍵を使う→青宝箱"), "こじあける→青宝箱",
-                        "放置する");
+      return SetChoices(g, If(Held(g, kKey), "鍵を使う→青宝箱"), "こじあける→青宝箱", "放置する");
   }
 }
 

@@ -41,7 +41,6 @@ void Appear(Game& g, std::string name, std::string_view picture) {
   Announce(g, picture, g.state.enemyName + "が現れた");
 }
 
-
 }  // namespace
 
 void MeetBoss(Game& g) {

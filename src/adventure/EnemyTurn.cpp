@@ -275,10 +275,10 @@ void WitchSpell(Game& g, std::string_view spell, bool great) {
       s.hunger /= 2;
     }
     s.hurtFlash = 8;
-    AddColorMessage(g,
-                    great ? "あなたはHP,MP,お腹が半分になってしまった!!"
-                          : "あなたはHPが半分になってしまった!!",
-                    "red");
+    AddColorMessage(
+        g,
+        great ? "あなたはHP,MP,お腹が半分になってしまった!!" : "あなたはHPが半分になってしまった!!",
+        "red");
   } else {
     AddMessage(g, "魔夕未教魔除けの札＞" + std::string(spell) + "を無効化した!!");
     Wear(g, kHealingCharm, 50);
@@ -287,8 +287,8 @@ void WitchSpell(Game& g, std::string_view spell, bool great) {
 }
 
 // The enemy heals or grows by `n`, announced as name + what + n + verb, then a wait.
-void EnemyGrows(Game& g, std::string_view sound, std::string_view act, int32_t& value,
-                int32_t n, std::string_view what, std::string_view verb) {
+void EnemyGrows(Game& g, std::string_view sound, std::string_view act, int32_t& value, int32_t n,
+                std::string_view what, std::string_view verb) {
   GameState& s = g.state;
   PlayWave(g, 2, sound);
   AddMessage(g, s.enemyName + std::string(act));

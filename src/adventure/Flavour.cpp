@@ -58,8 +58,8 @@ std::pair<std::string, std::string> SplitAtCp932Bytes(std::string_view text, siz
   size_t used = 0;
   size_t pos = 0;
   while (pos < text.size()) {
-    const size_t len = std::min(Utf8CharLength(static_cast<unsigned char>(text[pos])),
-                                text.size() - pos);
+    const size_t len =
+        std::min(Utf8CharLength(static_cast<unsigned char>(text[pos])), text.size() - pos);
     const size_t width = Cp932Length(text.substr(pos, len));
     if (used + width > bytes) break;
     used += width;

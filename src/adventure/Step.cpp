@@ -53,8 +53,7 @@ constexpr std::array kTimedStatuses{
     TimedStatus{&GameState::statusAttackUp, TickEffect::None, "物理攻撃力上昇状態がきれた"},
     TimedStatus{&GameState::statusDefenceUp, TickEffect::None, "物理防御力上昇状態がきれた"},
     TimedStatus{&GameState::statusMagicAttackUp, TickEffect::None, "魔法攻撃力上昇状態がきれた"},
-    TimedStatus{&GameState::statusMagicDefenceUp, TickEffect::None,
-                "魔法防御力上昇状態がきれた"},
+    TimedStatus{&GameState::statusMagicDefenceUp, TickEffect::None, "魔法防御力上昇状態がきれた"},
 };
 
 void ApplyTick(Game& g, TickEffect effect) {
@@ -193,8 +192,8 @@ void BorderStep(Game& g) {
   s.hp = s.maxHp;
   s.mp = s.maxMp;
   SayIn(g,
-        "上位のﾈｯﾄﾜｰｸ界 Level " + std::to_string(s.worldLevel) + " [" +
-            LevelName(s, s.worldLevel) + "]に侵入しました",
+        "上位のﾈｯﾄﾜｰｸ界 Level " + std::to_string(s.worldLevel) + " [" + LevelName(s, s.worldLevel) +
+            "]に侵入しました",
         "blue2");
   if (s.worldLevel > s.deepestLevel) {
     s.deepestLevel = s.worldLevel;

@@ -4,8 +4,8 @@
 
 #include "adventure/Battle.h"
 #include "adventure/Camp.h"
-#include "audio/Sound.h"
 #include "adventure/Step.h"
+#include "audio/Sound.h"
 #include "story/Dispatch2Scenes.h"
 #include "story/EventScenes.h"
 #include "story/Opening.h"

@@ -251,7 +251,8 @@ TEST(Flavour, LinesFitTwoMessageLinesAndSplitOnACharacter) {
     EXPECT_EQ(first + rest, line);
     EXPECT_LE(Cp932Length(first), 40u);
   }
-  const auto [first, rest] = SplitAtCp932Bytes("ab" + std::string("あいうえおかきくけこさしすせそたちつてとな"), 40);
+  const auto [first, rest] =
+      SplitAtCp932Bytes("ab" + std::string("あいうえおかきくけこさしすせそたちつてとな"), 40);
   EXPECT_EQ(Cp932Length(first), 40u);
   EXPECT_EQ(rest, "とな");
 }
