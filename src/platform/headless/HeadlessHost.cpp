@@ -4,6 +4,7 @@
 
 #include "core/Json.h"
 #include "platform/AudioDevice.h"
+#include "platform/NullAudioDevice.h"
 
 namespace pp {
 namespace {
@@ -136,6 +137,9 @@ void HeadlessHost::Trace(std::string_view jsonObject) {
     pending_.push_front(Mouse(HostEvent::Type::MouseDown, kPictureX, kPictureY));
 }
 
-std::unique_ptr<AudioDevice> HeadlessHost::OpenAudioDevice(const AudioFormat&) { return nullptr; }
+// A silent device that plays by the virtual clock, so the mixer behaves as it does in a window.
+std::unique_ptr<AudioDevice> HeadlessHost::OpenAudioDevice(const AudioFormat& format) {
+  return std::make_unique<NullAudioDevice>(format, [this] { return NowMs(); });
+}
 
 }  // namespace pp
