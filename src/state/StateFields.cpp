@@ -260,7 +260,7 @@ std::string FieldJson(const StateField& field, GameState& s) {
   return std::visit(
       [&field](auto span) -> std::string {
         using T = typename decltype(span)::value_type;
-        auto one = [&field](const T& v) -> std::string {
+        auto one = [&](const T& v) -> std::string {
           if constexpr (std::is_same_v<T, std::string>)
             return JsonQuote(field.rawText ? DisplayRaw(v) : v);
           else if constexpr (std::is_same_v<T, Bed>)
@@ -377,7 +377,7 @@ void ResetRunFields(GameState& s) {
   for (const StateField& field : kFields) {
     if (field.newGameCount == 0) continue;
     std::visit(
-        [&field](auto to, auto from) {
+        [&](auto to, auto from) {
           if constexpr (std::is_same_v<decltype(to), decltype(from)>)
             std::copy_n(from.begin(), field.newGameCount, to.begin());
         },
