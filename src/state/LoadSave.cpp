@@ -76,6 +76,7 @@ std::optional<std::string> LoadGame(Game& g) {
     g.state.savesBlocked = true;
     return error;
   }
+  loaded.savesBlocked = false;
   g.state = std::move(loaded);
   return std::nullopt;
 }

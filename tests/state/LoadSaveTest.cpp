@@ -197,9 +197,16 @@ TEST_F(StateFiles, AFailedWriteLeavesTheOldFileWhole) {
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(dataDir() / "dat")) ++entries;
   EXPECT_EQ(entries, 3);  // no temporary file left behind
 
+  // A level name the report cannot carry in CP932 stops the report, not the save.
+  g.state.levelNames[2] = "界😀";  // the deepest level reached
+  EXPECT_FALSE(SaveGame(g));
+  EXPECT_EQ(ReadFile(datFile("my.dat")), SerializeMyDat(g.state));
+  ASSERT_EQ(host.errors.size(), 2u);
+  EXPECT_NE(host.errors[1].find("成績.txt"), std::string::npos);
+
   fs::remove_all(dataDir() / "dat");
   EXPECT_FALSE(SaveGame(g));
-  EXPECT_EQ(host.errors.size(), 2u);
+  EXPECT_EQ(host.errors.size(), 3u);
 }
 
 TEST_F(StateFiles, NewGameStartsPoorUnlessTheFlagIsKept) {
