@@ -128,39 +128,6 @@ TEST_F(ChangesTest, RaisesAlwaysSayRise) {
                            Said("pink", "力が 1上昇→ 1"), Said("pink", "精神が -2上昇→ -2")}));
 }
 
-TEST_F(ChangesTest, EverySkillMovesItsOwnVariable) {
-  struct Row {
-    void (*raise)(Game&, int32_t);
-    int32_t GameState::*field;
-    const char* prefix;
-  };
-  const Row rows[] = {
-      {RaiseTrapSkill, &GameState::trapSkill, "あなたの罠解除スキルが "},
-      {RaiseEscapeSkill, &GameState::escapeSkill, "あなたの脱出スキルが "},
-      {RaiseMachineSkill, &GameState::machineSkill, "あなたの機械スキルが "},
-      {RaiseLogicSkill, &GameState::logicSkill, "あなたの論理スキルが "},
-      {RaiseDebateSkill, &GameState::debateSkill, "あなたの問答スキルが "},
-      {RaiseAttackSkill, &GameState::attackSkill, "あなたの物理攻撃スキルが "},
-      {RaiseDefenceSkill, &GameState::defenceSkill, "あなたの物理防御スキルが "},
-      {RaiseMagicDefenceSkill, &GameState::magicDefenceSkill, "あなたの魔法防御スキルが "},
-      {RaiseClimbingSkill, &GameState::climbingSkill, "あなたの登山スキルが "},
-      {RaiseMagicSkill, &GameState::magicSkill, "あなたの魔法スキルが "},
-      {RaiseCaptureSkill, &GameState::captureSkill, "あなたの捕獲スキルが "},
-      {RaiseCharmSkill, &GameState::charmSkill, "あなたの魅了スキルが "},
-  };
-  int32_t step = 1;
-  for (const Row& r : rows) {
-    r.raise(g, step);
-    EXPECT_EQ(s.*r.field, step) << r.prefix;
-    EXPECT_EQ(Told(), Lines{Said("yellow", r.prefix + std::to_string(step) + "上昇→ " +
-                                               std::to_string(step))});
-    ++step;
-  }
-  // Each raise touched only its own skill.
-  step = 1;
-  for (const Row& r : rows) EXPECT_EQ(s.*r.field, step++) << r.prefix;
-}
-
 TEST_F(ChangesTest, TheLowestDeltaIsToldWithoutOverflow) {
   s.hunger = 0;
   ChangeHunger(g, std::numeric_limits<int32_t>::min());
