@@ -60,7 +60,7 @@ TEST(HeadlessHost, TicksMoveVirtualTimeTwentyMillisecondsEach) {
 TEST(HeadlessHost, CommandsNotUnderstoodPrintAnErrorAndChangeNothing) {
   Script s(
       "jump\nchoose 4\nchoose\nhover -1\ntick -2\ntick 1x\nkey space\nclick 3\nstate now\n"
-      "screenshot\nset\nconfirm yes\nclick\n");
+      "screenshot\nset\nconfirm yes\nset enemyName \xff\x81\nclick\n");
   EXPECT_EQ(s.host.WaitEvent().type, Type::MouseDown);
   EXPECT_EQ(s.host.NowMs(), 0);
   std::istringstream lines(s.out.str());
@@ -70,7 +70,8 @@ TEST(HeadlessHost, CommandsNotUnderstoodPrintAnErrorAndChangeNothing) {
     EXPECT_EQ(line.rfind(R"({"ev":"error","text":)", 0), 0u) << line;
     ++errors;
   }
-  EXPECT_EQ(errors, 12);
+  EXPECT_EQ(errors, 13);
+  EXPECT_EQ(s.out.str().find('\xff'), std::string::npos) << "bad bytes are not echoed";
   EXPECT_NE(s.out.str().find("jump"), std::string::npos);
 }
 

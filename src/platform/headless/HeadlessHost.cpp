@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "core/Json.h"
+#include "gfx/Utf8.h"
 #include "platform/AudioDevice.h"
 #include "platform/NullAudioDevice.h"
 
@@ -38,6 +39,17 @@ std::optional<int64_t> Number(std::string_view text, int64_t low, int64_t high) 
   auto [ptr, ec] = std::from_chars(text.data(), end, v);
   if (text.empty() || ec != std::errc() || ptr != end || v < low || v > high) return std::nullopt;
   return v;
+}
+
+// Whether every character of `text` is well-formed UTF-8 (U+FFFD itself included).
+bool IsUtf8(std::string_view text) {
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t start = pos;
+    if (NextCodePoint(text, pos) == kReplacementChar &&
+        text.substr(start, pos - start) != "\xEF\xBF\xBD")
+      return false;
+  }
+  return true;
 }
 
 std::string_view Trim(std::string_view s) {
@@ -80,6 +92,11 @@ HostEvent HeadlessHost::WaitEvent() {
 }
 
 void HeadlessHost::Parse(const std::string& line) {
+  // Events are UTF-8 JSON: a line that is not UTF-8 is neither run nor echoed.
+  if (!IsUtf8(line)) {
+    ShowError("command not understood: the line is not UTF-8");
+    return;
+  }
   const std::string_view text = line;
   const size_t space = text.find(' ');
   const std::string_view word = text.substr(0, space);
