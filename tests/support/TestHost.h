@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Host.h"
 #include "gfx/Surface.h"
+#include "platform/AudioDevice.h"
+#include "platform/Host.h"
 
 namespace pp {
 
