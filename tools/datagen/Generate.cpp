@@ -129,8 +129,8 @@ std::string GenerateDataFolder(const fs::path& sourceDir, const fs::path& out) {
 
   WriteFile(dat / "map.dat",
             BuildTextTable(ReadFile(sourceDir / "text" / "map.txt"), kLevelNames, "map.txt"));
-  WriteFile(dat / "name.dat", BuildTextTable(ReadFile(sourceDir / "text" / "name.txt"),
-                                             kNameSyllables, "name.txt"));
+  WriteFile(dat / "name.dat",
+            BuildTextTable(ReadFile(sourceDir / "text" / "name.txt"), kNameSyllables, "name.txt"));
   WriteFile(dat / "my.dat", FirstSave(sourceDir));
   CopyStatic(sourceDir / "static", out);
 

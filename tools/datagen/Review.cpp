@@ -49,8 +49,8 @@ std::string WriteContactSheet(const fs::path& dataDir, const fs::path& outPng) {
     text.Draw(sheet, cx + 2, cy + 1, name, style);
   }
   if (!SavePng(sheet, outPng)) throw std::runtime_error("cannot write " + outPng.string());
-  return std::to_string(shown) + " of " + std::to_string(kPictureNames.size()) +
-         " pictures on " + outPng.string();
+  return std::to_string(shown) + " of " + std::to_string(kPictureNames.size()) + " pictures on " +
+         outPng.string();
 }
 
 std::string ListSounds(const fs::path& dataDir) {

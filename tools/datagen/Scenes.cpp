@@ -42,8 +42,7 @@ class Painter {
       try {
         Command(text, depth);
       } catch (const std::exception& e) {
-        throw std::runtime_error("line " + std::to_string(lineNo) + " (" + text + "): " +
-                                 e.what());
+        throw std::runtime_error("line " + std::to_string(lineNo) + " (" + text + "): " + e.what());
       }
     }
   }
@@ -90,7 +89,9 @@ class Painter {
       for (int e = 0; e < 3; ++e) {
         int ax = xs[e], ay = ys[e], bx = xs[(e + 1) % 3], by = ys[(e + 1) % 3];
         if (ay == by) {
-          if (ay == y) lo = std::min<double>({lo, double(ax), double(bx)}), hi = std::max<double>({hi, double(ax), double(bx)});
+          if (ay == y)
+            lo = std::min<double>({lo, double(ax), double(bx)}),
+            hi = std::max<double>({hi, double(ax), double(bx)});
           continue;
         }
         if (y < std::min(ay, by) || y > std::max(ay, by)) continue;
@@ -296,8 +297,8 @@ SceneTable ParseScenes(std::string_view text) {
     if (words[0] == "template" && words.size() == 2) {
       s.file = words[1];
       open = &table.templates.emplace_back(std::move(s));
-    } else if (words[0] == "scene" && (words.size() == 2 || words.size() == 4 ||
-                                       words.size() == 5)) {
+    } else if (words[0] == "scene" &&
+               (words.size() == 2 || words.size() == 4 || words.size() == 5)) {
       s.file = words[1];
       if (words.size() >= 4) {
         s.width = ParseInt(words[2], "width"), s.height = ParseInt(words[3], "height");

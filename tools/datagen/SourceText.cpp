@@ -17,8 +17,7 @@ std::string_view Trim(std::string_view s) {
 }
 }  // namespace
 
-void ForEachLine(std::string_view text,
-                 const std::function<void(int, std::string_view)>& fn) {
+void ForEachLine(std::string_view text, const std::function<void(int, std::string_view)>& fn) {
   int lineNo = 0;
   while (!text.empty()) {
     size_t end = text.find('\n');

@@ -9,10 +9,9 @@
 
 namespace pp::datagen {
 
-// Calls `fn(lineNumber, line)` for every line with its comment ('#' standing as a word of its own, and what follows),
-// trailing CR and surrounding blanks removed. Line numbers count from 1.
-void ForEachLine(std::string_view text,
-                 const std::function<void(int, std::string_view)>& fn);
+// Calls `fn(lineNumber, line)` for every line with its comment ('#' standing as a word of its own,
+// and what follows), trailing CR and surrounding blanks removed. Line numbers count from 1.
+void ForEachLine(std::string_view text, const std::function<void(int, std::string_view)>& fn);
 // The line cut at blanks.
 std::vector<std::string_view> SplitWords(std::string_view line);
 // 0..15 for a hexadecimal digit, else -1.

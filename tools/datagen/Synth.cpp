@@ -33,11 +33,14 @@ Envelope ParseEnvelope(std::string_view w) {
 // A note name such as C5, F#4 or Bb3 as a frequency (A4 = 440 Hz).
 double NoteFrequency(std::string_view n) {
   static constexpr int kSemis[7] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G from C
-  if (n.size() < 2 || n[0] < 'A' || n[0] > 'G') throw std::runtime_error("bad note " + std::string(n));
+  if (n.size() < 2 || n[0] < 'A' || n[0] > 'G')
+    throw std::runtime_error("bad note " + std::string(n));
   int semi = kSemis[n[0] - 'A'];
   size_t i = 1;
-  if (n[i] == '#') ++semi, ++i;
-  else if (n[i] == 'b') --semi, ++i;
+  if (n[i] == '#')
+    ++semi, ++i;
+  else if (n[i] == 'b')
+    --semi, ++i;
   int octave = ParseInt(n.substr(i), "note octave");
   return 440.0 * std::pow(2.0, (octave - 4) + (semi - 9) / 12.0);
 }
@@ -47,7 +50,8 @@ void ApplyKeys(const std::vector<std::string_view>& words, size_t from, Voice& v
   for (size_t i = from; i < words.size(); ++i) {
     auto w = words[i];
     size_t eq = w.find('=');
-    if (eq == std::string_view::npos) throw std::runtime_error("expected key=value: " + std::string(w));
+    if (eq == std::string_view::npos)
+      throw std::runtime_error("expected key=value: " + std::string(w));
     auto key = w.substr(0, eq), val = w.substr(eq + 1);
     if (key == "env") {
       v.envelope = ParseEnvelope(val);
@@ -71,11 +75,16 @@ double EnvelopeAt(Envelope e, double t, double duration) {
   // short ramps at both ends keep every voice free of clicks
   double edge = std::min({1.0, t / 0.002, (duration - t) / 0.003});
   switch (e) {
-    case Envelope::kFlat: return edge;
-    case Envelope::kDecay: return edge * std::exp(-4.0 * u);
-    case Envelope::kPluck: return edge * std::exp(-9.0 * u);
-    case Envelope::kSwell: return edge * (u < 0.5 ? u * 2 : (1 - u) * 2);
-    case Envelope::kFade: return edge * (1 - u);
+    case Envelope::kFlat:
+      return edge;
+    case Envelope::kDecay:
+      return edge * std::exp(-4.0 * u);
+    case Envelope::kPluck:
+      return edge * std::exp(-9.0 * u);
+    case Envelope::kSwell:
+      return edge * (u < 0.5 ? u * 2 : (1 - u) * 2);
+    case Envelope::kFade:
+      return edge * (1 - u);
   }
   return 0;
 }
@@ -96,10 +105,18 @@ void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<dou
     phase -= std::floor(phase);
     double s = 0;
     switch (v.wave) {
-      case Wave::kSine: s = std::sin(2 * kPi * phase); break;
-      case Wave::kSquare: s = phase < v.duty ? 1 : -1; break;
-      case Wave::kTriangle: s = phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase; break;
-      case Wave::kSaw: s = 2 * phase - 1; break;
+      case Wave::kSine:
+        s = std::sin(2 * kPi * phase);
+        break;
+      case Wave::kSquare:
+        s = phase < v.duty ? 1 : -1;
+        break;
+      case Wave::kTriangle:
+        s = phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase;
+        break;
+      case Wave::kSaw:
+        s = 2 * phase - 1;
+        break;
       case Wave::kNoise:
         if (phase < before || i == 0) {  // a new value each cycle of F
           seed = seed * 1664525u + 1013904223u;
@@ -146,7 +163,8 @@ std::vector<SoundRecipe> ParseSounds(std::string_view text) {
         r.bits = ParseInt(w[3], "bits");
         r.channels = ParseInt(w[4], "channels");
         if (w.size() == 6) r.peak = ParseNumber(w[5], "peak");
-        if (r.peak <= 0 || r.peak > 1) throw std::runtime_error("peak must be above 0 and at most 1");
+        if (r.peak <= 0 || r.peak > 1)
+          throw std::runtime_error("peak must be above 0 and at most 1");
         if (r.rate != 11025 && r.rate != 22050 && r.rate != 44100)
           throw std::runtime_error("rate must be 11025, 22050 or 44100");
         if (r.bits != 8 && r.bits != 16) throw std::runtime_error("bits must be 8 or 16");

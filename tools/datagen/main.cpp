@@ -18,11 +18,16 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     std::string_view a = argv[i];
     bool hasValue = i + 1 < argc;
-    if (a == "--source" && hasValue) source = argv[++i];
-    else if (a == "--out" && hasValue) out = argv[++i];
-    else if (a == "--contact-sheet" && hasValue) sheet = argv[++i];
-    else if (a == "--data" && hasValue) data = argv[++i];
-    else if (a == "--sound-list") listSounds = true;
+    if (a == "--source" && hasValue)
+      source = argv[++i];
+    else if (a == "--out" && hasValue)
+      out = argv[++i];
+    else if (a == "--contact-sheet" && hasValue)
+      sheet = argv[++i];
+    else if (a == "--data" && hasValue)
+      data = argv[++i];
+    else if (a == "--sound-list")
+      listSounds = true;
     else {
       std::fprintf(stderr,
                    "usage: datagen --source DIR --out DIR\n"
