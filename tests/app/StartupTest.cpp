@@ -12,7 +12,6 @@
 #include "app/Startup.h"
 #include "app/TestData.h"
 #include "gfx/Bitmap.h"
-#include "platform/AudioDevice.h"
 #include "platform/headless/HeadlessHost.h"
 #include "support/TestHost.h"
 

@@ -5,7 +5,6 @@
 
 #include "app/Game.h"
 #include "app/Timer.h"
-#include "platform/AudioDevice.h"
 #include "support/TestHost.h"
 
 namespace pp {

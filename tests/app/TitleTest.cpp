@@ -6,7 +6,6 @@
 #include "app/Events.h"
 #include "app/Game.h"
 #include "app/TestData.h"
-#include "platform/AudioDevice.h"
 #include "support/TestHost.h"
 
 namespace pp {
