@@ -172,9 +172,15 @@ void Surface::StretchFrom(const Surface& src, Rect from, Rect to) {
     const int64_t sxv = sourceIndex(x - to.left, from.left, fw, tw);
     columns[x - x0] = (sxv >= 0 && sxv < from2.width_) ? static_cast<int32_t>(sxv) : -1;
   }
+  int64_t previousRow = -1;
   for (int64_t y = y0; y < y1; ++y) {
     const int64_t syv = sourceIndex(y - to.top, from.top, fh, th);
     uint32_t* out = pixels_.data() + y * width_ + x0;
+    if (y > y0 && syv == previousRow) {  // an enlarged row repeats the one above it
+      std::memcpy(out, out - width_, columns.size() * sizeof(uint32_t));
+      continue;
+    }
+    previousRow = syv;
     if (syv < 0 || syv >= from2.height_) {
       std::fill(out, out + (x1 - x0), 0u);
       continue;
