@@ -124,5 +124,18 @@ TEST(GeneratedTables, FirstSaveLoadsAsAFreshGame) {
   EXPECT_EQ(SerializeMyDat(loaded), SerializeMyDat(fresh));
 }
 
+TEST(GeneratedFolder, StaticFilesAreCopiedAsTheyAre) {
+  const std::filesystem::path staticDir =
+      std::filesystem::path(PANIPANI_SOURCE_DIR) / "data/static";
+  if (!std::filesystem::is_directory(staticDir)) GTEST_SKIP() << "no data/static";
+  for (const auto& e : std::filesystem::recursive_directory_iterator(staticDir)) {
+    if (!e.is_regular_file()) continue;
+    auto rel = std::filesystem::relative(e.path(), staticDir);
+    SCOPED_TRACE(rel.string());
+    ASSERT_TRUE(std::filesystem::exists(kData / rel));
+    EXPECT_EQ(ReadFile(kData / rel), ReadFile(e.path()));
+  }
+}
+
 }  // namespace
 }  // namespace pp::datagen
