@@ -14,144 +14,96 @@ class Status : public UiTest {
   }
 };
 
-TEST_F(Status, OverlaySlidesInByQuarters) {
+TEST_F(Status, OverlaySlidesInAndShownValuesGlide) {
   g.state.statusSlideX = -200;
-  std::vector<int> xs;
-  for (int i = 0; i < 4; ++i) {
+  g.state.hp = 100;
+  g.state.maxHp = 100;
+  std::vector<int> xs, hps;
+  for (int i = 0; i < 3; ++i) {
     DrawStatus(g);
     xs.push_back(g.state.statusSlideX);
+    hps.push_back(g.state.hpShown);
   }
-  EXPECT_EQ(xs, (std::vector<int>{-149, -111, -83, -62}));
+  EXPECT_EQ(xs, (std::vector<int>{-149, -111, -83}));
+  EXPECT_EQ(hps, (std::vector<int>{11, 20, 29}));
+  int32_t shown = 20;
+  Ease(shown, 0);
+  EXPECT_EQ(shown, 17);
 }
 
-TEST_F(Status, HpBarLengthAndBlink) {
-  g.state.hp = g.state.hpShown = 5;
-  g.state.maxHp = 10;
+TEST_F(Status, BarLengthsColoursAndBlink) {
+  GameState& s = g.state;
+  s.hp = s.hpShown = 5;
+  s.maxHp = 10;
+  s.tp = 50;
+  s.worldLevel = 2;  // distance maximum 50
+  s.auDistance = 25;
+  s.frameCounter = 6;
   DrawStatus(g);
-  // Value line: 5 * 10 * 100 / 10 / 10 = 50 pixels from x -1, rows 24 and 25.
+  // HP: 5 * 10 * 100 / 10 / 10 = 50 long from x -1 on rows 24-25, background 100 on 26-27.
   EXPECT_EQ(g.cg.Pixel(48, 24), Hex(0xFFCC00));
   EXPECT_EQ(g.cg.Pixel(48, 25), Hex(0xFFCC00));
   EXPECT_NE(g.cg.Pixel(49, 25), Hex(0xFFCC00));
-  EXPECT_NE(g.cg.Pixel(48, 23), Hex(0xFFCC00));
-  // Background: x 0..99, rows 26 and 27.
   EXPECT_EQ(g.cg.Pixel(99, 27), Hex(0x335522));
-  EXPECT_EQ(g.cg.Pixel(60, 26), Hex(0x335522));
   EXPECT_NE(g.cg.Pixel(100, 27), Hex(0x335522));
+  EXPECT_EQ(g.cg.Pixel(78, 15), Hex(0x00FFCC));  // TP: 40 long from 39
+  EXPECT_NE(g.cg.Pixel(79, 15), Hex(0x00FFCC));
+  EXPECT_EQ(g.cg.Pixel(338, 136), Hex(0xCC9922));  // distance: 50 long from 289, frame 6
+  EXPECT_EQ(g.cg.Pixel(339, 137), Hex(0x663311));
 
-  // Gliding down from 8 toward 5: pale on even frames.
+  // Gliding from 8 down to 5: pale on even frames.
   g.cg.Fill(0);
-  g.state.hpShown = 8;
-  g.state.frameCounter = 2;
+  s.hpShown = 8;
+  s.frameCounter = 2;
   DrawStatus(g);
   EXPECT_EQ(g.cg.Pixel(70, 25), Hex(0xFFFFEE));
-  EXPECT_EQ(g.state.hpShown, 7);
+  EXPECT_EQ(s.hpShown, 7);
 }
 
-TEST_F(Status, OtherBarsUseTheirOwnScale) {
-  g.state.level = 10;  // experience maximum 200
-  g.state.expShown = 100;
-  g.state.tp = 50;
-  g.state.worldLevel = 2;  // distance maximum 50
-  g.state.auDistance = 25;
-  g.state.frameCounter = 6;
+TEST_F(Status, EnemyBarSlidesInAndZeroMaximaAreDrawnAsOne) {
+  GameState& s = g.state;
+  s.enemyName = "スライム";
+  s.maxHp = s.maxMp = s.maxHunger = s.enemyMaxHp = 0;
+  s.hp = 0;
   DrawStatus(g);
-  // 45 long from -1; the level text, drawn later, covers some of it.
-  int lastExp = -1;
-  for (int x = 0; x < 390; ++x)
-    if (g.cg.Pixel(x, 10) == Hex(0x33DDFF) || g.cg.Pixel(x, 11) == Hex(0x33DDFF)) lastExp = x;
-  EXPECT_GE(lastExp, 38);
-  EXPECT_LE(lastExp, 43);
-  EXPECT_EQ(g.cg.Pixel(89, 13), Hex(0x002244));
-  EXPECT_NE(g.cg.Pixel(90, 13), Hex(0x002244));
-  EXPECT_EQ(g.cg.Pixel(78, 15), Hex(0x00FFCC));  // 40 long from 39
-  EXPECT_NE(g.cg.Pixel(79, 15), Hex(0x00FFCC));
-  EXPECT_EQ(g.cg.Pixel(338, 136), Hex(0xCC9922));  // 50 long from 289, frame 6
-  EXPECT_EQ(g.cg.Pixel(339, 137), Hex(0x663311));
-}
-
-TEST_F(Status, ZeroMaximaAreDrawnAsOneAndWrittenBack) {
-  g.state.maxHp = g.state.maxMp = g.state.maxHunger = 0;
-  g.state.hp = g.state.hpShown = 0;
-  g.state.enemyName = "スライム";
-  g.state.enemyMaxHp = 0;
-  DrawStatus(g);
-  EXPECT_EQ(g.state.maxHp, 1);
-  EXPECT_EQ(g.state.maxMp, 1);
-  EXPECT_EQ(g.state.maxHunger, 1);
-  EXPECT_EQ(g.state.enemyMaxHp, 1);
-}
-
-TEST_F(Status, ShownValuesGlideByATenthPlusOne) {
-  int32_t shown = 0;
-  Ease(shown, 100);
-  EXPECT_EQ(shown, 11);
-  Ease(shown, 100);
-  EXPECT_EQ(shown, 20);
-  Ease(shown, 0);
-  EXPECT_EQ(shown, 17);
-  shown = 5;
-  Ease(shown, 5);
-  EXPECT_EQ(shown, 5);
-  // A gap of one closes in one step, downward too.
-  shown = 0;
-  Ease(shown, -1);
-  EXPECT_EQ(shown, -1);
-}
-
-TEST_F(Status, EnemyBarSlidesInAndNeverShowsBelowZero) {
-  g.state.enemyName = "スライム";
-  g.state.enemyMaxHp = 10;
-  g.state.enemyHp = g.state.enemyHpShown = 10;
-  DrawStatus(g);
-  EXPECT_EQ(g.state.enemyBarX, 349);
-  g.state.enemyBarX = 200;
-  g.cg.Fill(0);
+  EXPECT_EQ(s.enemyBarX, 349);
+  EXPECT_EQ(s.maxHp + s.maxMp + s.maxHunger + s.enemyMaxHp, 4);  // written back
+  s.enemyMaxHp = 10;
+  s.enemyHp = s.enemyHpShown = 10;
+  s.enemyBarX = 200;
   DrawStatus(g);
   EXPECT_EQ(g.cg.Pixel(388, 5), Hex(0xFF4444));  // 190 long from 199
-  EXPECT_EQ(g.cg.Pixel(199, 6), Hex(0xFF4444));
   EXPECT_EQ(g.cg.Pixel(200, 8), Hex(0x550055));
-  g.state.enemyHp = -50;
-  g.state.enemyHpShown = 1;
+  s.enemyHp = -50;
+  s.enemyHpShown = 1;
   DrawStatus(g);
-  EXPECT_EQ(g.state.enemyHpShown, 0);
-  // No enemy, no bar and no slide.
-  g.state.enemyName.clear();
-  g.state.enemyBarX = 400;
-  DrawStatus(g);
-  EXPECT_EQ(g.state.enemyBarX, 400);
+  EXPECT_EQ(s.enemyHpShown, 0);
 }
 
-TEST_F(Status, PercentColourBands) {
+TEST_F(Status, TextColours) {
   const std::pair<int, Color> bands[] = {
-      {-5, 0x800000}, {0, 0x800000},  {10, 0x800000}, {11, 0xFF0000}, {20, 0xFF0000},
-      {21, 0xFF7744}, {30, 0xFF7744}, {31, 0xFFCC55}, {50, 0xFFCC55}, {51, 0xFFFFBB},
-      {65, 0xFFFFBB}, {66, 0xFFFFDD}, {75, 0xFFFFDD}, {76, 0xFFFFFF}, {100, 0xFFFFFF}};
+      {-5, 0x800000}, {10, 0x800000}, {11, 0xFF0000}, {20, 0xFF0000}, {21, 0xFF7744},
+      {31, 0xFFCC55}, {50, 0xFFCC55}, {51, 0xFFFFBB}, {66, 0xFFFFDD}, {76, 0xFFFFFF}};
   for (auto [p, c] : bands) EXPECT_EQ(PercentColour(p, 100), c) << p;
-  EXPECT_EQ(PercentColour(36, 365), 0x800000u);  // 9%
-  EXPECT_EQ(PercentColour(1, 0), 0x800000u);     // no maximum: no crash
-}
+  EXPECT_EQ(PercentColour(1, 0), 0x800000u);  // no maximum: no crash
 
-TEST_F(Status, HpTextCyanWhenFullDarkRedAtTenPercent) {
   g.state.hp = g.state.maxHp = 10;
   DrawStatus(g);
-  EXPECT_GT(CountColour(g.cg, Hex(0x00FFFF), 0, 15, 40, 24), 5);
+  EXPECT_GT(CountColour(g.cg, Hex(0x00FFFF), 0, 15, 40, 24), 5);  // full: cyan
   g.cg.Fill(0);
   g.state.maxHp = 100;
   DrawStatus(g);
   EXPECT_EQ(CountColour(g.cg, Hex(0x00FFFF), 0, 15, 40, 24), 0);
-  EXPECT_GT(CountColour(g.cg, Hex(0x800000), 0, 15, 40, 24), 5);
+  EXPECT_GT(CountColour(g.cg, Hex(0x800000), 0, 15, 40, 24), 5);  // 10%: dark red
 }
 
 TEST_F(Status, TagLinesInTheirOrder) {
-  EXPECT_EQ(AilmentTags(g.state), "");
-  EXPECT_EQ(BlessingTags(g.state), "");
-  g.state.statusHellTraining = 3;
-  g.state.statusPoison = 1;
-  g.state.statusTraining = -1;
-  EXPECT_EQ(AilmentTags(g.state), "<毒><地獄修行>");
-  g.state.statusParalysis = g.state.statusStomachache = g.state.statusTraining = 1;
-  EXPECT_EQ(AilmentTags(g.state), "<麻痺><毒><腹痛><修行><地獄修行>");
   GameState& s = g.state;
+  EXPECT_EQ(AilmentTags(s) + BlessingTags(s), "");
+  s.statusHellTraining = 3;
+  s.statusPoison = 1;
+  s.statusTraining = -1;
+  EXPECT_EQ(AilmentTags(s), "<毒><地獄修行>");
   for (int32_t* v :
        {&s.statusHero, &s.statusPhantomThief, &s.statusLogicAttack, &s.statusLogicDefence,
         &s.statusTheoryArmour, &s.statusAttackUp, &s.statusDefenceUp, &s.statusMagicDefenceUp,
@@ -164,53 +116,32 @@ TEST_F(Status, TagLinesInTheirOrder) {
   EXPECT_GT(CountColour(g.cg, Hex(0x00FF88), 150, 40, 390, 51), 20);
 }
 
-TEST_F(Status, DeepestRecordStarsOnTheLoginScreen) {
-  g.state.titlePhase = 0;
+TEST_F(Status, DeepestRecordStarsOnTheLoginScreenOnly) {
+  const Color star = Hex(0x88FFBB);
   g.state.deepestLevel = 3;
   DrawStatus(g);
-  const Color star = Hex(0x88FFBB);
-  EXPECT_GE(LeftmostColour(g.cg, star, 0, 17, 390, 30), 349);
-  EXPECT_LE(LeftmostColour(g.cg, star, 0, 17, 390, 30), 352);
+  EXPECT_EQ(CountColour(g.cg, star, 0, 0, 390, 260), 0);
+  g.state.titlePhase = 0;
+  DrawStatus(g);
+  int leftmost = LeftmostColour(g.cg, star, 0, 17, 390, 30);
+  EXPECT_GE(leftmost, 349);  // stars at 373, 361, 349
+  EXPECT_LE(leftmost, 352);
   EXPECT_GT(CountColour(g.cg, star, 349, 17, 361, 30), 5);
   EXPECT_GT(CountColour(g.cg, star, 361, 17, 373, 30), 5);
   EXPECT_GT(CountColour(g.cg, star, 373, 17, 390, 30), 5);
-  EXPECT_GT(CountColour(g.cg, Hex(0x00FF88), 150, 5, 386, 16), 20);
-
-  g.cg.Fill(0);
-  g.state.titlePhase = 1;
-  DrawStatus(g);
-  EXPECT_EQ(CountColour(g.cg, star, 0, 0, 390, 260), 0);
-}
-
-TEST_F(Status, HugeDeepestRecordDrawsWithoutHanging) {
-  g.state.titlePhase = 0;
+  // A record beyond all reason draws stars to the left edge and returns.
   g.state.deepestLevel = 2000000000;
   DrawStatus(g);
-  // Stars run on to the left edge of the picture.
-  int leftmost = LeftmostColour(g.cg, Hex(0x88FFBB), 0, 17, 390, 30);
-  EXPECT_GE(leftmost, 0);
-  EXPECT_LE(leftmost, 12);
+  EXPECT_LE(LeftmostColour(g.cg, star, 0, 17, 390, 30), 12);
 }
 
-TEST_F(Status, ClampPullsEveryRangeBack) {
+TEST_F(Status, ClampPullsEveryRangeBackInOrder) {
   GameState& s = g.state;
-  s.maxHp = 30;
-  s.hp = 40;
-  s.tp = 130;
-  s.maxMp = 5;
-  s.mp = -3;
-  s.level = 2;
-  s.exp = 500;
-  s.money = 1234567890;
-  s.worldLevel = -1;
-  s.auDistance = -2;
-  s.daysLeft = 400;
-  s.maxHunger = 50;
-  s.hunger = -5;
-  s.strength = s.wisdom = s.spirit = -1;
+  s.maxHp = 30, s.hp = 40, s.tp = 130, s.maxMp = 5, s.mp = -3, s.level = 2, s.exp = 500;
+  s.money = 1234567890, s.worldLevel = -1, s.auDistance = -2, s.daysLeft = 400;
+  s.maxHunger = 50, s.hunger = -5, s.strength = s.wisdom = s.spirit = -1;
   s.forestProgress = s.mazeProgress = s.mountainProgress = s.lockedChestTries = s.caveProgress = -1;
-  s.enemyMaxHp = 20;
-  s.enemyHp = 25;
+  s.enemyMaxHp = 20, s.enemyHp = 25;
   s.enemyStrength = s.enemyDefence = s.enemyWisdom = s.enemySpirit = -4;
   ClampState(g);
   EXPECT_EQ(s.hp, 30);
@@ -218,39 +149,21 @@ TEST_F(Status, ClampPullsEveryRangeBack) {
   EXPECT_EQ(s.mp, 0);
   EXPECT_EQ(s.exp, 120);
   EXPECT_EQ(s.money, 999999999);
-  EXPECT_EQ(s.worldLevel, 0);
-  EXPECT_EQ(s.auDistance, 0);
   EXPECT_EQ(s.daysLeft, 365);
   EXPECT_EQ(s.hunger, 0);
-  EXPECT_EQ(s.strength + s.wisdom + s.spirit, 0);
-  EXPECT_EQ(
-      s.forestProgress + s.mazeProgress + s.mountainProgress + s.lockedChestTries + s.caveProgress,
-      0);
   EXPECT_EQ(s.enemyHp, 20);
-  EXPECT_EQ(s.enemyStrength + s.enemyDefence + s.enemyWisdom + s.enemySpirit, 0);
-
-  s.hunger = 70;
-  s.hp = -8;
-  s.money = -1;
-  s.daysLeft = -1;
-  s.enemyHp = -1;
+  EXPECT_EQ(s.worldLevel + s.auDistance + s.strength + s.wisdom + s.spirit + s.forestProgress +
+                s.mazeProgress + s.mountainProgress + s.lockedChestTries + s.caveProgress +
+                s.enemyStrength + s.enemyDefence + s.enemyWisdom + s.enemySpirit,
+            0);
+  // hp is cut to its maximum before it is raised to 0; hunger the other way round.
+  s.maxHp = -5, s.hp = 3, s.hunger = 70;
   ClampState(g);
-  EXPECT_EQ(s.hunger, 50);
   EXPECT_EQ(s.hp, 0);
-  EXPECT_EQ(s.money, 0);
-  EXPECT_EQ(s.daysLeft, 0);
-  EXPECT_EQ(s.enemyHp, 0);
-}
-
-TEST_F(Status, ClampOrderLetsTheLowerBoundWin) {
-  // hp is cut to maxHp first, then raised to 0; hunger the other way round.
-  g.state.maxHp = -5;
-  g.state.hp = 3;
-  g.state.maxHunger = -5;
-  g.state.hunger = 3;
+  EXPECT_EQ(s.hunger, 50);
+  s.maxHunger = -5;
   ClampState(g);
-  EXPECT_EQ(g.state.hp, 0);
-  EXPECT_EQ(g.state.hunger, -5);
+  EXPECT_EQ(s.hunger, -5);
 }
 
 }  // namespace
