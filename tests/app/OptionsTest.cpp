@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string_view>
@@ -62,8 +63,7 @@ TEST(Options, BadLinesNameTheOption) {
 
 TEST(Options, DataFolderBesideTheProgram) {
   const auto dir =
-      std::filesystem::temp_directory_path() /
-      ("panipani-options-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+      std::filesystem::temp_directory_path() / ("panipani-options-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   EXPECT_EQ(DefaultDataDir(dir), dir);
   std::filesystem::create_directories(dir / "data");
