@@ -51,12 +51,6 @@ int PixelSize(int pointSize) {
   return (pt * 4 + 1) / 3;
 }
 
-// The next character as drawn: the byte 0x5C is the yen sign in the game's texts.
-char32_t NextDrawnChar(std::string_view text, size_t& pos) {
-  const char32_t cp = NextCodePoint(text, pos);
-  return cp == kBackslash ? kYen : cp;
-}
-
 bool BitSet(const FT_Bitmap& bm, unsigned row, unsigned col) {
   const unsigned char* line = bm.buffer + static_cast<ptrdiff_t>(row) * bm.pitch;
   if (bm.pixel_mode == FT_PIXEL_MODE_MONO) return (line[col >> 3] >> (7 - (col & 7))) & 1;
@@ -76,10 +70,35 @@ struct TextRenderer::Impl {
     if (library) FT_Done_FreeType(library);
   }
 
+  bool backslashIsYen = true;  // the face draws U+005C as a yen sign itself
+
   bool Open(const std::string& path) {
     if (face) FT_Done_Face(face);
     face = nullptr;
-    return FT_New_Face(library, path.c_str(), 0, &face) == 0 && FT_IS_SCALABLE(face);
+    currentPixels = 0;
+    if (FT_New_Face(library, path.c_str(), 0, &face) != 0 || !FT_IS_SCALABLE(face)) return false;
+    backslashIsYen = HasCrossBar(Rasterise(kProbePixels, kBackslash));
+    return true;
+  }
+
+  // Japanese faces put a yen sign (with its two bars) at U+005C; others a plain backslash.
+  static constexpr int kProbePixels = 32;
+  static bool HasCrossBar(const Glyph& g) {
+    if (g.runs.empty()) return false;
+    int left = g.runs[0].x0, right = g.runs[0].x1;
+    for (const Run& r : g.runs) {
+      left = std::min<int>(left, r.x0);
+      right = std::max<int>(right, r.x1);
+    }
+    for (const Run& r : g.runs)
+      if (5 * (r.x1 - r.x0) >= 3 * (right - left)) return true;
+    return false;
+  }
+
+  // The next character as drawn: the byte 0x5C is the yen sign in the game's texts.
+  char32_t NextDrawnChar(std::string_view text, size_t& pos) const {
+    const char32_t cp = NextCodePoint(text, pos);
+    return cp == kBackslash && !backslashIsYen ? kYen : cp;
   }
 
   void UseSize(int pixels) {
@@ -183,7 +202,7 @@ int TextRenderer::Draw(Surface& dst, int x, int y, std::string_view text, const 
   int64_t penX = x;
   size_t pos = 0;
   while (pos < text.size()) {
-    const Glyph& g = impl_->Get(pixels, style.bold, NextDrawnChar(text, pos));
+    const Glyph& g = impl_->Get(pixels, style.bold, impl_->NextDrawnChar(text, pos));
     for (const Run& r : g.runs) {
       const int64_t row = baseline + r.y;
       if (row < 0 || row >= h) continue;
@@ -203,7 +222,7 @@ int TextRenderer::Width(std::string_view text, int pointSize, bool bold) {
   int64_t width = 0;
   size_t pos = 0;
   while (pos < text.size()) {
-    width += impl_->Get(pixels, bold, NextDrawnChar(text, pos)).advance;
+    width += impl_->Get(pixels, bold, impl_->NextDrawnChar(text, pos)).advance;
   }
   return static_cast<int>(std::min<int64_t>(width, INT32_MAX));
 }
