@@ -242,12 +242,15 @@ TEST_F(StateFiles, FullResetErasesTheRecordsAndTheReportSaysSo) {
 TEST_F(StateFiles, OnlyAYesToTheEnterPromptResets) {
   Game g(host, Config(), 1);
   ASSERT_EQ(LoadGame(g), std::nullopt);
+  const std::string sound = R"({"ev":"sound","channel":0,"file":"1.wav"})";
   FormKeyDown(g, 27);
   EXPECT_TRUE(host.confirms.empty());
+  EXPECT_TRUE(host.TracesWith(sound).empty());
 
   host.confirmAnswer = false;  // No, Escape or closing the box
   FormKeyDown(g, 13);
   ASSERT_EQ(host.confirms.size(), 1u);
+  EXPECT_EQ(host.TracesWith(sound).size(), 1u);
   EXPECT_EQ(host.confirms[0],
             "【!!】全てのゲームデータを完全初期化しますがよろしいですか？\r"
             "(※この初期化は、クリア回数やエンディングデータなど全てを初期化するものです。)");
