@@ -89,6 +89,20 @@ double EnvelopeAt(Envelope e, double t, double duration) {
   return 0;
 }
 
+// The correction that takes the alias whistle out of a jump in a square or saw wave at `t` (the
+// phase, 0..1) for a wave advancing `dt` a sample.
+double PolyBlep(double t, double dt) {
+  if (t < dt) {
+    t /= dt;
+    return t + t - t * t - 1;
+  }
+  if (t > 1 - dt) {
+    t = (t - 1) / dt;
+    return t * t + t + t + 1;
+  }
+  return 0;
+}
+
 // Adds `v` into the stereo mix.
 void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<double>& right) {
   size_t first = static_cast<size_t>(v.start * rate);
@@ -108,14 +122,16 @@ void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<dou
       case Wave::kSine:
         s = std::sin(2 * kPi * phase);
         break;
-      case Wave::kSquare:
-        s = phase < v.duty ? 1 : -1;
+      case Wave::kSquare: {
+        double dt = std::min(0.5, f / rate), fall = phase + 1 - v.duty;
+        s = (phase < v.duty ? 1 : -1) + PolyBlep(phase, dt) - PolyBlep(fall - std::floor(fall), dt);
         break;
+      }
       case Wave::kTriangle:
         s = phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase;
         break;
       case Wave::kSaw:
-        s = 2 * phase - 1;
+        s = 2 * phase - 1 - PolyBlep(phase, std::min(0.5, f / rate));
         break;
       case Wave::kNoise:
         if (phase < before || i == 0) {  // a new value each cycle of F
