@@ -153,12 +153,5 @@ TEST(Camp, HealingSpellCostsTwoMpAndHealsSpiritPlusTwoBeforeTheStaffRoll) {
   EXPECT_EQ(p.Labels(), (Labels{"", "アイテム", "冒険!!!!"}));
 }
 
-TEST(Camp, ItemButtonKeepsTheGameGoingWithoutThePanel) {
-  Play p;
-  DispatchChoice(p.g, "アイテム");
-  EXPECT_EQ(p.Labels(), (Labels{"", "アイテム", "冒険!!!!"}));
-  EXPECT_EQ(p.s.choicesEnabled, 1);
-}
-
 }  // namespace
 }  // namespace pp
