@@ -63,14 +63,13 @@ struct TextRenderer::Impl {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   int currentPixels = 0;
+  bool backslashIsYen = true;  // the face draws U+005C as a yen sign itself
   std::unordered_map<uint64_t, Glyph> glyphs;
 
   ~Impl() {
     if (face) FT_Done_Face(face);
     if (library) FT_Done_FreeType(library);
   }
-
-  bool backslashIsYen = true;  // the face draws U+005C as a yen sign itself
 
   bool Open(const std::string& path) {
     if (face) FT_Done_Face(face);
