@@ -7,6 +7,7 @@
 #include "adventure/Growth.h"
 #include "app/Game.h"
 #include "audio/Sound.h"
+#include "items/Panel.h"
 #include "state/LoadSave.h"
 #include "ui/Choices.h"
 #include "ui/Messages.h"
@@ -79,10 +80,8 @@ void HealingSpell(Game& g) {
   ShowCampMenu(g);
 }
 
-// The item panel and the shop come with the shop work; until they exist the camp menu is
-// offered instead, so the player is never left without a button.
-void OpenItemPanel(Game& g) { ShowCampMenu(g); }
+void OpenItemPanel(Game& g) { OpenPanel(g, kUseCaption); }
 
-void OpenShopPanel(Game& g, bool) { ShowCampMenu(g); }
+void OpenShopPanel(Game& g, bool secret) { OpenPanel(g, secret ? kSecretCaption : kBuyCaption); }
 
 }  // namespace pp

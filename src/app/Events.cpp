@@ -6,6 +6,7 @@
 #include "app/Timer.h"
 #include "app/Title.h"
 #include "audio/Sound.h"
+#include "items/PanelInput.h"
 #include "state/ResetPrompt.h"
 #include "ui/Choices.h"
 
@@ -35,24 +36,29 @@ void HandleEvent(Game& g, const HostEvent& e) {
       PumpSound(g);
       break;
     case HostEvent::Type::MouseDown:
+      // The item panel lies over the picture and the choice buttons.
+      if (PanelMouseDown(g, e.x, e.y)) break;
       if (int n = ChoiceAt(g, e.x, e.y))
         ChoiceMouseDown(g, n);
       else
         cgMouseDown(g);
       break;
     case HostEvent::Type::MouseMove:
+      if (PanelCovers(g, e.x, e.y)) break;
       if (int n = ChoiceAt(g, e.x, e.y))
         ChoiceMouseMove(g, n);
       else
         cgMouseMove(g);
       break;
     case HostEvent::Type::Key:
+      if (PanelKeyDown(g, e.value)) break;
       FormKeyDown(g, e.value);
       break;
     case HostEvent::Type::AudioDone:
       PumpSound(g);
       break;
     case HostEvent::Type::Command:
+      if (RunPanelCommand(g, e.text)) break;
       RunCommand(g, e.text);
       break;
     case HostEvent::Type::Close:
@@ -61,9 +67,11 @@ void HandleEvent(Game& g, const HostEvent& e) {
       g.closing = true;
       if (!FormClose(g)) g.exitStatus = 1;
       break;
-    case HostEvent::Type::MouseUp:
     case HostEvent::Type::Wheel:
-      // The picture takes no action on a button going up or on the wheel.
+      PanelWheel(g, e.value);
+      break;
+    case HostEvent::Type::MouseUp:
+      // The picture takes no action on a button going up.
       break;
   }
 }

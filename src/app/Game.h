@@ -12,6 +12,7 @@
 #include "gfx/Surface.h"
 #include "gfx/Text.h"
 #include "items/Catalogue.h"
+#include "items/PanelState.h"
 #include "platform/Host.h"
 #include "state/GameState.h"
 
@@ -50,6 +51,7 @@ class Game {
   bool closing = false;                // the window is closing: leave every event loop
   int exitStatus = 0;                  // what the program returns once it has closed
   std::string goldLabel;               // gold_l: money + "円", rewritten on every timer tick
+  ItemPanel itemPanel;                 // item_box: the inventory and shop panel
 };
 
 // The game's Random(n): 0..n-1, 0 when n <= 0; always steps the generator.

@@ -6,6 +6,7 @@
 
 #include "app/Game.h"
 #include "core/Int32.h"
+#include "items/PanelDraw.h"
 #include "ui/ChoiceButtons.h"
 #include "ui/Status.h"
 
@@ -96,6 +97,7 @@ void RenderFrame(Game& g) {
   g.cg.OrFrom(g.bak, Rect{0, 0, 400, 300}, 0, 0);
   g.cg.OrFrom(g.bak2, Rect{0, 0, 400, 300}, 0, 0);
   DrawStatus(g);
+  DrawItemPanel(g);
 }
 
 }  // namespace pp

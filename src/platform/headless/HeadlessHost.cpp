@@ -119,7 +119,7 @@ void HeadlessHost::Parse(const std::string& line) {
   } else if (word == "tick" && (arg.empty() || Number(arg, 0, kMaxTicks))) {
     pendingTicks_ += arg.empty() ? 1 : *Number(arg, 0, kMaxTicks);
   } else if ((word == "state" && arg.empty()) || (word == "screenshot" && !arg.empty()) ||
-             (word == "set" && !arg.empty())) {
+             (word == "set" && !arg.empty()) || (word == "panel" && !arg.empty())) {
     HostEvent e = Event(HostEvent::Type::Command);
     e.text = line;
     pending_.push_back(e);

@@ -1,0 +1,347 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+#include "items/Panel.h"
+#include "items/UseItem.h"
+#include "panel/PanelFixture.h"
+#include "ui/Status.h"
+
+namespace pp {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct Use {
+  int32_t id;
+  std::function<void(GameState&)> before;
+  std::function<void(const GameState&)> after;
+  Lines sounds;
+  Lines messages;  // empty: the operation called tells the player in its own words
+};
+
+void Nothing(GameState&) {}
+
+TEST(UseItem, EveryKindTakesOneAndDoesItsWork) {
+  const std::vector<Use> uses = {
+      {19,
+       [](GameState& s) {
+         s.hp = 5;
+         s.maxHp = 100;
+       },
+       [](const GameState& s) { EXPECT_EQ(s.hp, 15); },
+       {"2:kaifuku.wav"},
+       {"HPが 10回復した!!"}},
+      {24,
+       [](GameState& s) { s.mp = 1; },
+       [](const GameState& s) { EXPECT_EQ(s.mp, 11); },
+       {"2:kaifuku.wav"},
+       {"MPが 10回復した!!"}},
+      {31,
+       [](GameState& s) { s.statusPoison = 5; },
+       [](const GameState& s) { EXPECT_EQ(s.statusPoison, 0); },
+       {"2:kaifuku.wav"},
+       {"体から毒が消えた....!"}},
+      {32,
+       [](GameState& s) { s.statusStomachache = 3; },
+       [](const GameState& s) { EXPECT_EQ(s.statusStomachache, 0); },
+       {"2:kaifuku.wav"},
+       {"腹痛が治った....!"}},
+      {34,
+       [](GameState& s) { s.hunger = 10; },
+       [](const GameState& s) { EXPECT_EQ(s.hunger, 20); },
+       {"2:taberu.wav"},
+       {"お腹が 10回復した!!"}},
+      {39,
+       [](GameState& s) { s.cowardice = 5; },
+       [](const GameState& s) { EXPECT_EQ(s.cowardice, 3); },
+       {"1:skill.wav"},
+       {}},
+      {17,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.maxHp, 12); },
+       {"2:bp.wav"},
+       {"最大HPが 2上昇....!"}},
+      {55,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.maxMp, 6); },
+       {"2:bp.wav"},
+       {"最大MPが 1上昇....!"}},
+      {42,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.strength, 1); },
+       {"2:bp.wav"},
+       {"力が 1上昇....!"}},
+      {43,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.wisdom, 1); },
+       {"2:bp.wav"},
+       {"知恵が 1上昇....!"}},
+      {44,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.spirit, 1); },
+       {"2:bp.wav"},
+       {"精神が 1上昇....!"}},
+      {47,
+       [](GameState& s) { s.level = 50; },
+       [](const GameState& s) { EXPECT_LT(s.exp, 30); },
+       {"2:taki.wav"},
+       {}},
+      {65,
+       [](GameState& s) { s.hp = 1, s.mp = 0, s.maxHp = 30, s.maxMp = 20; },
+       [](const GameState& s) {
+         EXPECT_EQ(s.hp, 30);
+         EXPECT_EQ(s.mp, 20);
+       },
+       {"2:kaifuku.wav"},
+       {"完全回復した!!"}},
+      {66, Nothing, [](const GameState& s) { EXPECT_EQ(s.defenceSkill, 2); }, {"1:skill.wav"}, {}},
+      {67, Nothing, [](const GameState& s) { EXPECT_EQ(s.attackSkill, 2); }, {"1:skill.wav"}, {}},
+      {68,
+       [](GameState& s) { s.statusHero = 7; },
+       [](const GameState& s) { EXPECT_EQ(s.statusHero, 40); },
+       {"2:up2.wav"},
+       {"ヒーローフィーバー状態になった!!"}},
+      {51,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusPhantomThief, 30); },
+       {"2:up2.wav"},
+       {"怪盗の才能が一時的に備わった!!"}},
+      {58,
+       [](GameState& s) { s.tp = 5; },
+       [](const GameState& s) { EXPECT_EQ(s.tp, 15); },
+       {"1:kaifuku.wav"},
+       {"TPが 10が増えた"}},
+      {69, Nothing, [](const GameState& s) { EXPECT_EQ(s.debateSkill, 1); }, {"1:skill.wav"}, {}},
+      {74,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusLogicAttack, 20); },
+       {"2:up2.wav"},
+       {"一時的に論理攻撃が上昇した!!"}},
+      {75,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusLogicDefence, 20); },
+       {"2:up2.wav"},
+       {"一時的に論理防御が上昇した!!"}},
+      {76,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusTheoryArmour, 20); },
+       {"2:up2.wav"},
+       {"一時的に『理論武装』の威力が上昇した!!"}},
+      {77, Nothing, [](const GameState& s) { EXPECT_EQ(s.logicSkill, 3); }, {"1:skill.wav"}, {}},
+      {181,
+       [](GameState& s) { s.daysLeft = 100; },
+       [](const GameState& s) { EXPECT_EQ(s.daysLeft, 107); },
+       {"3:time.wav"},
+       {"時間が7日さかのぼった!!"}},
+      {166, Nothing, [](const GameState& s) { EXPECT_EQ(s.trapSkill, 1); }, {"1:skill.wav"}, {}},
+      {176, Nothing, [](const GameState& s) { EXPECT_EQ(s.escapeSkill, 1); }, {"1:skill.wav"}, {}},
+      {207, Nothing, [](const GameState& s) { EXPECT_EQ(s.machineSkill, 1); }, {"1:skill.wav"}, {}},
+      {195,
+       Nothing,
+       [](const GameState& s) {
+         EXPECT_EQ(s.maxHp, 11);
+         EXPECT_EQ(s.maxMp, 6);
+       },
+       {"2:bp.wav", "2:bp.wav"},
+       {"最大HPが 1上昇....!", "最大MPが 1上昇....!"}},
+      {118,
+       Nothing,
+       [](const GameState& s) {
+         EXPECT_EQ(s.strength, 2);
+         EXPECT_EQ(s.wisdom, 2);
+         EXPECT_EQ(s.spirit, 2);
+       },
+       {"2:bp.wav", "2:bp.wav", "2:bp.wav"},
+       {"力が 2上昇....!", "知恵が 2上昇....!", "精神が 2上昇....!"}},
+      {127,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusMagicDefenceUp, 20); },
+       {"2:up2.wav"},
+       {"あなたの魔法防御力が一時的に上昇した!!"}},
+      {128, Nothing, [](const GameState& s) { EXPECT_EQ(s.charmSkill, 1); }, {"1:skill.wav"}, {}},
+      {129,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusHeal, 20); },
+       {"2:up.wav"},
+       {"あなたは一時的に<癒>状態になった!!"}},
+      {130,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusExtra, 20); },
+       {"2:up.wav"},
+       {"あなたは一時的に<追加>状態になった!!"}},
+      {131,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusDefenceUp, 20); },
+       {"2:up2.wav"},
+       {"あなたは一時的に、物理防御力が上昇した!!"}},
+      {132,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusMagicAttackUp, 20); },
+       {"2:up2.wav"},
+       {"あなたは一時的に、魔法攻撃力が上昇した!!"}},
+      {133,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusMagic, 20); },
+       {"2:up.wav"},
+       {"あなたは一時的に<魔>状態になった!!"}},
+      {134,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.statusSpirit, 20); },
+       {"2:up.wav"},
+       {"あなたは一時的に<精>状態になった!!"}},
+      {135,
+       [](GameState& s) { s.statusParalysis = 2; },
+       [](const GameState& s) { EXPECT_EQ(s.statusParalysis, 0); },
+       {"2:kaifuku.wav"},
+       {"体から麻痺が消えた....!"}},
+      {150,
+       [](GameState& s) { s.hp = 3, s.mp = 40; },
+       [](const GameState& s) {
+         EXPECT_EQ(s.hp, 40);
+         EXPECT_EQ(s.mp, 3);
+       },
+       {"2:change.wav"},
+       {"HPとMPが入れ替わった....!"}},
+      {177,
+       Nothing,
+       [](const GameState& s) { EXPECT_EQ(s.magicDefenceSkill, 2); },
+       {"1:skill.wav"},
+       {}},
+      {186,
+       [](GameState& s) { s.daysLeft = 10, s.strength = s.wisdom = s.spirit = 5; },
+       [](const GameState& s) {
+         EXPECT_EQ(s.daysLeft, 25);
+         EXPECT_EQ(s.strength, 4);
+         EXPECT_EQ(s.wisdom, 4);
+         EXPECT_EQ(s.spirit, 4);
+       },
+       {"3:time.wav", "2:down.wav"},
+       {"時間が15日さかのぼった!!", "代わりに 力,知恵,精神が 1ずつ減少した....!!"}},
+      {211, Nothing, [](const GameState& s) { EXPECT_EQ(s.magicSkill, 1); }, {"1:skill.wav"}, {}},
+      {196, Nothing, [](const GameState& s) { EXPECT_EQ(s.money, 1000); }, {"0:coin.wav"}, {}},
+      {201, Nothing, [](const GameState& s) { EXPECT_EQ(s.captureSkill, 1); }, {"1:skill.wav"}, {}},
+      {202,
+       [](GameState& s) { s.auDistance = 3; },
+       [](const GameState& s) { EXPECT_EQ(s.auDistance, 13); },
+       {"0:nigeru.wav"},
+       {"距離が 10AU進んだ!!"}},
+  };
+
+  std::set<int32_t> kinds;
+  for (const Use& use : uses) {
+    PanelPlay p;
+    const Item& item = ItemInfo(p.g, use.id);
+    SCOPED_TRACE(item.name);
+    kinds.insert(item.useKind);
+    use.before(p.s);
+    p.s.itemCount[use.id] = 2;
+    UseItem(p.g, use.id);
+    EXPECT_EQ(p.s.itemCount[use.id], 1) << "one taken";
+    use.after(p.s);
+    const Lines sounds = p.Sounds();
+    ASSERT_GE(sounds.size(), use.sounds.size());
+    EXPECT_EQ(Lines(sounds.begin(), sounds.begin() + static_cast<long>(use.sounds.size())),
+              use.sounds);
+    if (!use.messages.empty()) {
+      EXPECT_EQ(p.Messages(), use.messages);
+    }
+    // Only the stride is told without a wait.
+    EXPECT_EQ(p.Waits() == 0, item.useKind == 44) << p.Waits();
+    EXPECT_TRUE(p.panel.visible) << "shown again";
+  }
+  EXPECT_EQ(kinds.size(), 45u);
+  EXPECT_EQ(*kinds.begin(), 0);
+  EXPECT_EQ(*kinds.rbegin(), 44);
+}
+
+TEST(UseItem, ItemsWithoutUseAndCuresWithoutAilment) {
+  PanelPlay p;
+  p.s.itemCount[1] = 1;
+  p.s.itemCount[31] = 1;
+  OpenPanel(p.g, kUseCaption);
+  SelectRow(p.g, 0);
+  p.Clear();
+  UseItem(p.g, 1);
+  EXPECT_EQ(p.s.itemCount[1], 1) << "nothing happened, nothing spent";
+  EXPECT_EQ(p.Messages(), Lines{"何もおきなかった...."});
+  EXPECT_EQ(p.Waits(), 1);
+  EXPECT_TRUE(p.Texts("details").empty()) << "the details are left alone";
+  EXPECT_TRUE(p.panel.visible);
+
+  p.Clear();
+  UseItem(p.g, 31);
+  EXPECT_EQ(p.s.itemCount[31], 0) << "the cure is spent anyway";
+  EXPECT_EQ(p.Messages(), Lines{"何も効果がなかった...."});
+  EXPECT_TRUE(p.Sounds().empty());
+
+  p.Clear();
+  UseItem(p.g, 0);
+  UseItem(p.g, 500);
+  EXPECT_TRUE(p.host.traces.empty()) << "ids without an item do nothing";
+}
+
+TEST(UseItem, SwapAndRewoundTimeAreClampedOnTheNextFrame) {
+  PanelPlay p;
+  p.s.hp = 3, p.s.mp = 40, p.s.maxHp = 10, p.s.maxMp = 50;
+  p.s.itemCount[150] = 1;
+  UseItem(p.g, 150);
+  EXPECT_EQ(p.s.hp, 40);
+  EXPECT_EQ(p.s.mp, 3);
+  p.s.daysLeft = 300;
+  p.s.itemCount[199] = 1;
+  UseItem(p.g, 199);
+  EXPECT_EQ(p.s.daysLeft, 665);
+  ClampState(p.g);
+  EXPECT_EQ(p.s.hp, 10);
+  EXPECT_EQ(p.s.daysLeft, 365);
+}
+
+TEST(UseItem, TrainingGrantsUpToOneLessThanTheAmount) {
+  std::set<int32_t> seen;
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    PanelPlay p;
+    p.g.random.set_seed(seed);
+    p.s.level = 100;  // room for the whole gain
+    p.s.itemCount[138] = 1;
+    RandomGenerator draw = p.g.random;
+    UseItem(p.g, 138);
+    EXPECT_EQ(p.s.exp, draw.Next(120));
+    EXPECT_GE(p.s.exp, 0);
+    EXPECT_LE(p.s.exp, 119);
+    seen.insert(p.s.exp);
+    EXPECT_EQ(p.Messages().front(), "修行を行った!!");
+  }
+  EXPECT_GT(seen.size(), 10u);
+}
+
+TEST(UseItem, ThroughThePanelTheRowFollowsTheCount) {
+  PanelPlay p;
+  p.s.itemCount[19] = 12;
+  p.s.itemCount[24] = 1;
+  OpenPanel(p.g, kUseCaption);
+  SelectRow(p.g, 0);
+  p.Clear();
+  Image1Click(p.g);
+  EXPECT_EQ(p.panel.rows[0].text, "11 ハーブティ");
+  SelectRow(p.g, 1);
+  p.Clear();
+  Image1Click(p.g);
+  EXPECT_EQ(p.panel.rows[1].text, "") << "the last one blanks its row";
+  EXPECT_NE(p.panel.details.find("(所持: 0個)"), std::string::npos);
+  EXPECT_EQ(p.panel.selectedRow, 1) << "the selection stays";
+  // Hidden first, shown again with the new rows last.
+  const Lines panelEvents = p.host.TracesWith("\"ev\":\"panel");
+  ASSERT_EQ(panelEvents.size(), 2u);
+  EXPECT_EQ(panelEvents[0], "{\"ev\":\"panel-hidden\"}");
+  EXPECT_EQ(panelEvents[1],
+            "{\"ev\":\"panel\",\"mode\":\"使う\",\"rows\":[\"11 ハーブティ\",\"\"]}");
+  EXPECT_EQ(p.Sounds().front(), "0:item_use.wav");
+  p.Clear();
+  Image1Click(p.g);
+  EXPECT_TRUE(p.host.traces.empty()) << "a blank row uses nothing";
+}
+
+}  // namespace
+}  // namespace pp
