@@ -112,27 +112,29 @@ struct WaveMixer::Session {
   bool MixBlock(Block& b) {
     const int64_t blockStart = mixPos;
     const int64_t blockEnd = blockStart + settings.blockLength;
-    std::array<size_t, kChannelCount> active{};
-    bool any = false;
-    for (int32_t c = 0; c < kChannelCount; ++c) {
-      const auto& q = channels[c].queue;
+    // Each open channel's active request: the first whose end is after the position.
+    struct Active {
+      const std::deque<Request>* queue;
+      size_t index;
+    };
+    std::array<Active, kChannelCount> active;
+    size_t activeCount = 0;
+    for (const Channel& c : channels) {
+      if (!c.open) continue;
       size_t i = 0;
-      while (i < q.size() && q[i].end <= blockStart) ++i;
-      active[c] = i;
-      any = any || (channels[c].open && i < q.size());
+      while (i < c.queue.size() && c.queue[i].end <= blockStart) ++i;
+      if (i < c.queue.size()) active[activeCount++] = {&c.queue, i};
     }
-    if (!any) return false;
+    if (activeCount == 0) return false;
 
     int64_t pos = blockStart;
     while (pos < blockEnd) {
       int64_t spanEnd = blockEnd;
       int64_t earliest = kNever;
-      std::array<const uint8_t*, kChannelCount> sources{};
+      std::array<const uint8_t*, kChannelCount> sources;
       size_t sourceCount = 0;
-      for (int32_t c = 0; c < kChannelCount; ++c) {
-        const auto& q = channels[c].queue;
-        if (!channels[c].open || active[c] >= q.size()) continue;
-        const Request& r = q[active[c]];
+      for (size_t a = 0; a < activeCount; ++a) {
+        const Request& r = (*active[a].queue)[active[a].index];
         earliest = std::min(earliest, r.start);
         if (r.start > pos) {
           spanEnd = std::min(spanEnd, r.start);
@@ -154,9 +156,15 @@ struct WaveMixer::Session {
         MixSpan({out, static_cast<size_t>(spanEnd - pos)}, {sources.data(), sourceCount});
       }
       pos = spanEnd;
-      for (int32_t c = 0; c < kChannelCount; ++c) {
-        const auto& q = channels[c].queue;
-        while (active[c] < q.size() && q[active[c]].end <= pos) ++active[c];
+      // Finished requests give way to their successors; a channel with none drops out.
+      for (size_t a = 0; a < activeCount;) {
+        const auto& q = *active[a].queue;
+        while (active[a].index < q.size() && q[active[a].index].end <= pos) ++active[a].index;
+        if (active[a].index < q.size()) {
+          ++a;
+        } else {
+          active[a] = active[--activeCount];
+        }
       }
     }
     b.start = blockStart;
