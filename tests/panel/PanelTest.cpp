@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "app/Events.h"
 #include "items/Panel.h"
 #include "items/PanelDraw.h"
 #include "items/PanelLayout.h"
 #include "panel/PanelFixture.h"
+#include "platform/headless/HeadlessHost.h"
+#include "story/Dispatch.h"
 
 namespace pp {
 namespace {
@@ -148,6 +152,27 @@ TEST(PanelInput, MouseKeysWheelAndCommandsReachThePanel) {
   p.s.clickState = 0;
   HandleEvent(p.g, At(HostEvent::Type::MouseDown, kListX, RowY(2)));
   EXPECT_EQ(p.s.clickState, 1) << "a click on the picture again";
+}
+
+TEST(PanelInput, HeadlessPanelCommandsReachTheGame) {
+  std::istringstream in("panel select 2\npanel\n");
+  std::ostringstream out;
+  HeadlessHost host(in, out);
+  const HostEvent e = host.WaitEvent();
+  EXPECT_EQ(e.type, HostEvent::Type::Command);
+  EXPECT_EQ(e.text, "panel select 2");
+  EXPECT_EQ(host.WaitEvent().type, HostEvent::Type::Close);
+  EXPECT_NE(out.str().find("command not understood: panel"), std::string::npos) << out.str();
+}
+
+TEST(PanelInput, TheCampsItemChoiceOpensTheInventory) {
+  PanelPlay p;
+  p.s.itemCount[19] = 1;
+  DispatchChoice(p.g, "アイテム");
+  EXPECT_TRUE(p.panel.visible);
+  EXPECT_EQ(p.panel.caption, "使う");
+  EXPECT_EQ(p.RowTexts(), Rows{" 1 ハーブティ"});
+  EXPECT_EQ(p.Sounds().back(), "0:box.wav");
 }
 
 TEST(PanelInput, ActionButtonWithoutAUsableRowDoesNothing) {
