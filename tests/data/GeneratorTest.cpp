@@ -98,6 +98,24 @@ TEST(Scenes, ScaledSceneEnlargesItsCanvasAndCropsToItsSize) {
   }
 }
 
+TEST(Scenes, TriangleAndGradientCoverTheirRows) {
+  uint8_t c0 = kPalette.Index('0'), c1 = kPalette.Index('1'), c2 = kPalette.Index('2');
+  IndexedImage tri = Render("  fill 0\n  tri 0 0 3 0 0 1 1\n");
+  EXPECT_EQ(tri.At(0, 0), c1);
+  EXPECT_EQ(tri.At(3, 0), c1);
+  EXPECT_EQ(tri.At(0, 1), c1);
+  EXPECT_EQ(tri.At(3, 1), c0);
+  IndexedImage grad = Render("  grad 0 4 1 2\n", "scene t.bmp 8 4");
+  for (int x = 0; x < 8; ++x) {
+    EXPECT_EQ(grad.At(x, 0), c1);  // the first row is all the first colour
+    EXPECT_EQ(grad.At(x, 3), c2);  // the last row all the last
+  }
+  int mixed = 0;
+  for (int x = 0; x < 8; ++x) mixed += grad.At(x, 1) == c2;
+  EXPECT_GT(mixed, 0);  // the rows between are dithered
+  EXPECT_LT(mixed, 8);
+}
+
 TEST(Scenes, FaultsNameTheSceneAndLine) {
   std::string e = ErrorOf([] { Render("  fill 0\n  wobble 1 2\n"); });
   EXPECT_NE(e.find("t.bmp"), std::string::npos) << e;
