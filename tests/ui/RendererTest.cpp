@@ -4,6 +4,7 @@
 #include "ui/ChoiceButtons.h"
 #include "ui/MessageColours.h"
 #include "ui/Messages.h"
+#include "ui/Status.h"
 
 namespace pp {
 namespace {
@@ -116,6 +117,32 @@ TEST_F(Renderer, LinesRiseEverySecondFrameInTheirAgeColourUntilAboveTheTop) {
   UpdateEffects(g);  // -11: freed
   EXPECT_EQ(g.state.overlayRing[2].age, 0);
   EXPECT_EQ(g.state.overlayRing[2].text, "");
+}
+
+// Automation may set any value; a frame must still draw and clamp without a fault.
+TEST_F(Renderer, ExtremeValuesDrawAndClamp) {
+  for (int32_t v : {INT32_MIN, INT32_MAX}) {
+    GameState& s = g.state;
+    for (int32_t* f :
+         {&s.level,     &s.exp,          &s.expShown,    &s.tp,           &s.hp,
+          &s.hpShown,   &s.maxHp,        &s.mp,          &s.mpShown,      &s.maxMp,
+          &s.hunger,    &s.hungerShown,  &s.maxHunger,   &s.worldLevel,   &s.auDistance,
+          &s.money,     &s.daysLeft,     &s.enemyHp,     &s.enemyHpShown, &s.enemyMaxHp,
+          &s.enemyBarX, &s.statusSlideX, &s.choiceSlide, &s.deepestLevel, &s.deepestAu,
+          &s.hurtFlash, &s.choiceBlink1})
+      *f = v;
+    s.enemyName = "巨人";
+    s.titlePhase = 0;
+    s.choiceLabel1 = "札";
+    PushOverlayText(g, v, v, "端", 307);
+    for (int f = 0; f < 3; ++f) {
+      s.frameCounter = f;
+      RenderFrame(g);
+      ClampState(g);
+    }
+    EXPECT_GE(s.hp, 0);
+    EXPECT_LE(s.daysLeft, 365);
+  }
 }
 
 }  // namespace
