@@ -11,7 +11,7 @@
 //   grad Y0 Y1 C1 C2 ...   bands from top to bottom, dithered where two colours meet
 //   dither X Y W H C       every other pixel
 //   stars SEED N C X Y W H single dots at places drawn from SEED
-//   floor Y C STEP         a grid in perspective from the horizon at Y to the bottom
+//   floor Y C STEP         a receding grid from the horizon at Y to the bottom
 //   ridge SEED Y AMP C     a hill line around Y, filled down to the bottom
 //   sprite NAME X Y [flip] [scale N] [swap AB ...] [tint C]
 //   scatter NAME SEED N X Y W H [flip] [swap AB ...] [tint C]
