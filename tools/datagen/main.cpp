@@ -12,33 +12,42 @@
 #include "datagen/Generate.h"
 #include "datagen/Review.h"
 
+namespace {
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: datagen --source DIR --out DIR\n"
+               "       datagen --contact-sheet OUT.png [--data DIR]\n"
+               "       datagen --sound-list [--data DIR]\n");
+  return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   std::string source, out, sheet, data = "data";
   bool listSounds = false;
   for (int i = 1; i < argc; ++i) {
     std::string_view a = argv[i];
     bool hasValue = i + 1 < argc;
-    if (a == "--source" && hasValue)
+    if (a == "--source" && hasValue) {
       source = argv[++i];
-    else if (a == "--out" && hasValue)
+    } else if (a == "--out" && hasValue) {
       out = argv[++i];
-    else if (a == "--contact-sheet" && hasValue)
+    } else if (a == "--contact-sheet" && hasValue) {
       sheet = argv[++i];
-    else if (a == "--data" && hasValue)
+    } else if (a == "--data" && hasValue) {
       data = argv[++i];
-    else if (a == "--sound-list")
+    } else if (a == "--sound-list") {
       listSounds = true;
-    else {
-      std::fprintf(stderr,
-                   "usage: datagen --source DIR --out DIR\n"
-                   "       datagen --contact-sheet OUT.png [--data DIR]\n"
-                   "       datagen --sound-list [--data DIR]\n");
-      return 2;
+    } else {
+      return Usage();
     }
   }
+  const bool generate = !source.empty() && !out.empty();
+  if (source.empty() != out.empty() || (!generate && sheet.empty() && !listSounds)) return Usage();
   try {
-    if (!source.empty() && !out.empty())
-      std::printf("%s\n", pp::datagen::GenerateDataFolder(source, out).c_str());
+    if (generate) std::printf("%s\n", pp::datagen::GenerateDataFolder(source, out).c_str());
     if (!sheet.empty()) std::printf("%s\n", pp::datagen::WriteContactSheet(data, sheet).c_str());
     if (listSounds) std::printf("%s", pp::datagen::ListSounds(data).c_str());
   } catch (const std::exception& e) {
