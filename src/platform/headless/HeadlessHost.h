@@ -3,7 +3,7 @@
 // and every automation event written as one line of JSON.
 //
 // Commands: click | choose N | hover N | key enter | confirm yes|no (answers an open
-// confirmation) | tick [N] | state | screenshot PATH | set FIELD[ [I]] VALUE |
+// confirmation) | tick [N] | state | screenshot PATH | set FIELD[[I]] VALUE |
 // panel select ROW | panel use | panel close | close.
 // End of input closes the game as `close` does. A command that is not understood prints an
 // error event and changes nothing.
