@@ -60,7 +60,7 @@ void DrawBars(Game& g) {
   DrawBar(cg, L, 42, 80, s.hungerShown, s.maxHunger, Hex(0x551111), Hex(0xFF7733));
   // The distance bar cycles the button glow half a turn out of phase.
   DrawBar(cg, Sub32(290, L), 137, 100, s.auDistance, Add32(Mul32(s.worldLevel, 10), 30),
-          Hex(0x663311), ChoiceGlow(s.frameCounter + 6));
+          Hex(0x663311), ChoiceGlow(Add32(s.frameCounter, 6)));
 }
 
 void DrawEnemyBar(Game& g) {
