@@ -10,7 +10,10 @@ work="$(mktemp -d)"
 scale=2
 display=":$((90 + RANDOM % 100))"
 cleanup() {
-  [ -n "${game:-}" ] && kill "$game" 2>/dev/null || true
+  if [ -n "${game:-}" ]; then
+    kill "$game" 2>/dev/null || true
+    wait "$game" 2>/dev/null || true
+  fi
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
