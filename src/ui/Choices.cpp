@@ -24,6 +24,11 @@ void SetChoices(Game& g, std::string_view label1, std::string_view label2,
   s.choiceBlink1 = s.choiceBlink2 = s.choiceBlink3 = 0;
   s.choiceSlide = -200;
   s.choicesEnabled = 1;
+  TraceChoices(g);
+}
+
+void TraceChoices(Game& g) {
+  const GameState& s = g.state;
   std::string labels = "[" + JsonQuote(s.choiceLabel1) + "," + JsonQuote(s.choiceLabel2) + "," +
                        JsonQuote(s.choiceLabel3) + "]";
   g.host.Trace(JsonObject("choices").AddRaw("labels", labels).str());

@@ -10,6 +10,8 @@ class Game;
 // Offers a decision; does nothing when CheckDeath reports a death. An empty label hides its
 // button.
 void SetChoices(Game& g, std::string_view label1, std::string_view label2, std::string_view label3);
+// Tells automation the three current labels: {"ev":"choices","labels":[...]}.
+void TraceChoices(Game& g);
 // The pointer moved onto button n (1..3).
 void ChoiceMouseMove(Game& g, int n);
 // A mouse button went down on button n (1..3).
