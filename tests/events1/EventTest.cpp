@@ -24,6 +24,22 @@ TEST(Trap, PlainDisarmingNeedsMoreSkillThanTwiceTheLevel) {
   }
 }
 
+TEST(Trap, EachGradeShowsItsOwnDisarmedPicture) {
+  const std::pair<std::string, std::string> grades[] = {{"罠外しを使う", "wana_a.bmp"},
+                                                        {"罠外しを使うLv2", "wana_a2.bmp"},
+                                                        {"罠外しを使うLv0", "wana_a0.bmp"}};
+  for (const auto& [label, picture] : grades) {
+    SCOPED_TRACE(label);
+    Play p;
+    p.s.itemCount[1] = 2;
+    DispatchChoice(p.g, label);
+    EXPECT_EQ(p.s.itemCount[1], 1);
+    EXPECT_EQ(p.host.TracesWith("\"file\":\"" + picture + "\"").size(), 1u);
+    EXPECT_TRUE(p.Said("罠外しツールを使って罠を解除!!"));
+    EXPECT_EQ(p.Labels(), kCamp);
+  }
+}
+
 TEST(Trap, AFailedSpellThatKillsOffersNoCamp) {
   Play p;
   p.s.worldLevel = 3;
@@ -108,6 +124,17 @@ TEST(Fluffy, CatchingThemAllGivesExactlyTen) {
   EXPECT_TRUE(p.Said("フワフワ捕獲成功!!"));
   EXPECT_EQ(p.s.itemCount[7], 10);
   EXPECT_EQ(p.Labels(), kCamp);
+}
+
+TEST(Fluffy, AFriendlyFluffyPaysForCharmAndForTheFluffiesAndHeartsHeld) {
+  Play p;
+  p.s.charmSkill = 10;
+  p.s.itemCount[7] = 2;
+  p.s.itemCount[8] = 1;
+  p.Seed({Any(1), Is(2, 1)});
+  DispatchChoice(p.g, "手を振り返す");
+  EXPECT_TRUE(p.Said("フワフワが近寄ってきた!!"));
+  EXPECT_EQ(p.s.money, 1 + 200 + 40 + 50 + 1);
 }
 
 TEST(Fluffy, AFailedCharmOfTwoShowsTheirFlightAndGivesNothing) {
