@@ -2,17 +2,19 @@
 
 #include "app/Game.h"
 #include "audio/Sound.h"
+#include "ui/Choices.h"
 #include "ui/Messages.h"
 #include "ui/Picture.h"
 
 namespace pp {
 namespace {
 
-// The login screen: the choice buttons come into play over the login picture.
+// The login screen: the choice buttons set at start-up come into play over the login picture.
 void ShowLogin(Game& g) {
   PlayWave(g, 3, "start2.wav");
   ShowPicture(g, "login.bmp");
   g.state.titlePhase = 0;
+  TraceChoices(g);
 }
 
 }  // namespace

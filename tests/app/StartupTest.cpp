@@ -152,6 +152,7 @@ TEST(Headless, ScriptFromStartToTheLoginScreen) {
       R"({"ev":"picture","file":"title2.bmp","ok":true})",
       R"({"ev":"sound","channel":3,"file":"start2.wav"})",
       R"({"ev":"picture","file":"login.bmp","ok":true})",
+      R"({"ev":"choices","labels":["","","旅立つ"]})",
       R"({"ev":"caption","text":"FLM:10 1F@85ms."})",
   };
   ASSERT_EQ(run.lines.size(), expected.size() + 1);

@@ -31,13 +31,14 @@ struct TitleFixture {
     c.saveDir = d.saveDir;
     return c;
   }
-  // The sound and picture events since the last call.
+  // The sound, picture and choices events since the last call.
   std::vector<std::string> Shown() {
     std::vector<std::string> out;
     for (; seen < host.traces.size(); ++seen) {
       const std::string& t = host.traces[seen];
       if (t.find(R"("ev":"sound")") != std::string::npos ||
-          t.find(R"("ev":"picture")") != std::string::npos)
+          t.find(R"("ev":"picture")") != std::string::npos ||
+          t.find(R"("ev":"choices")") != std::string::npos)
         out.push_back(t);
     }
     return out;
@@ -67,7 +68,8 @@ TEST(Title, NewPlayerSeesTheSecondTitleBeforeTheLogin) {
   EXPECT_EQ(f.g.state.titlePhase, 0);
   EXPECT_EQ(f.Shown(),
             (std::vector<std::string>{R"({"ev":"sound","channel":3,"file":"start2.wav"})",
-                                      R"({"ev":"picture","file":"login.bmp","ok":true})"}));
+                                      R"({"ev":"picture","file":"login.bmp","ok":true})",
+                                      R"({"ev":"choices","labels":["","","旅立つ"]})"}));
   EXPECT_EQ(f.g.haikei.Pixel(50, 30), test::kLoginColour);
 
   // From the login screen on, a click on the picture ends a wait.
@@ -80,11 +82,13 @@ TEST(Title, NewPlayerSeesTheSecondTitleBeforeTheLogin) {
 
 TEST(Title, ReturningPlayerGoesStraightToTheLogin) {
   TitleFixture f(2);
+  f.g.state.choiceLabel2 = "Promortion";
   f.Click();
   EXPECT_EQ(f.g.state.titlePhase, 0);
   EXPECT_EQ(f.Shown(),
             (std::vector<std::string>{R"({"ev":"sound","channel":3,"file":"start2.wav"})",
-                                      R"({"ev":"picture","file":"login.bmp","ok":true})"}));
+                                      R"({"ev":"picture","file":"login.bmp","ok":true})",
+                                      R"({"ev":"choices","labels":["","Promortion","旅立つ"]})"}));
 }
 
 TEST(Title, PointerOverTheButtonPlacesDoesNothingBeforeTheLogin) {
