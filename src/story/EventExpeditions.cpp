@@ -29,9 +29,10 @@ struct Expedition {
   void (*offer)(Game&, bool);   // the attempt's choices; false leaves out the first button
 };
 
-void OfferMaze(Game& g, bool first) {
+// The entry leaves out the search; later attempts offer it while a compass is held.
+void OfferMaze(Game& g, bool withSearch) {
   const GameState& s = g.state;
-  SetChoices(g, first && s.itemCount[kCompass] >= 1 ? "探索in迷宮" : "",
+  SetChoices(g, withSearch && s.itemCount[kCompass] >= 1 ? "探索in迷宮" : "",
              s.mp >= 4 ? "ダウジングin迷宮" : "", "勘に頼るin迷宮");
 }
 
@@ -63,9 +64,9 @@ int32_t Goal(const Game& g, const Expedition& e) {
 }
 
 // The count so far and the next attempt's choices.
-void Progress(Game& g, const Expedition& e, bool first = true) {
+void Progress(Game& g, const Expedition& e, bool withFirst = true) {
   AddMessage(g, std::string(e.progress) + Num(g.state.*e.counter) + "/" + Num(Goal(g, e)));
-  e.offer(g, first);
+  e.offer(g, withFirst);
 }
 
 void Enter(Game& g, const Expedition& e, std::string_view line, int32_t cowardiceOdds) {

@@ -1,6 +1,7 @@
 #pragma once
 // Outcomes of the adventure's events in the first table of labels. Each scene receives the
-// clicked label, which tells its choices apart.
+// clicked label, which tells its choices apart. Every scene ends by offering the next decision:
+// its own choices, the camp menu, a battle, or nothing after a game over.
 
 #include <string_view>
 
