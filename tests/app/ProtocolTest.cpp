@@ -17,11 +17,18 @@
 namespace pp {
 namespace {
 
-GameConfig Config(const test::TempData& d) {
-  GameConfig c;
-  c.dataDir = d.dataDir;
-  c.saveDir = d.saveDir;
-  return c;
+// The program run headless in-process on `script`; its output lines starting with `prefix`.
+std::vector<std::string> RunScript(const test::TempData& data, const std::string& script,
+                                   std::string_view prefix) {
+  std::istringstream in(script);
+  std::ostringstream out;
+  HeadlessHost host(in, out);
+  EXPECT_EQ(RunGame(host, data.Config(), 1), 0);
+  std::vector<std::string> lines;
+  std::istringstream text(out.str());
+  for (std::string line; std::getline(text, line);)
+    if (line.rfind(prefix, 0) == 0) lines.push_back(line);
+  return lines;
 }
 
 TEST(Protocol, DuringAWaitOtherCommandsRunAndTheWaitGoesOn) {
@@ -29,81 +36,61 @@ TEST(Protocol, DuringAWaitOtherCommandsRunAndTheWaitGoesOn) {
   std::istringstream in("state\ntick 2\nhover 1\nset money 77\nclick\ntick\n");
   std::ostringstream out;
   HeadlessHost host(in, out);
-  Game g(host, Config(data), 1);
+  Game g(host, data.Config(), 1);
   g.state.titlePhase = 1;
   WaitForClick(g);
   EXPECT_EQ(g.state.clickState, 1);
   EXPECT_EQ(g.state.money, 77);
   EXPECT_EQ(host.NowMs(), 40) << "the tick after the click is still unread";
-  const std::string text = out.str();
-  EXPECT_EQ(text.rfind("{\"ev\":\"wait\"}\n{\"ev\":\"state\",", 0), 0u) << text.substr(0, 80);
+  EXPECT_EQ(out.str().rfind("{\"ev\":\"wait\"}\n{\"ev\":\"state\",", 0), 0u);
 }
 
-TEST(Protocol, EnterAsksAndOnlyYesErasesTheRecords) {
+TEST(Protocol, CommandsTheGameAnswers) {
   test::TempData data;
-  std::istringstream in(
-      "set deathCount 5\nkey enter\nconfirm no\nkey enter\ntick\nstate\n"
-      "key enter\nconfirm yes\nstate\n");
-  std::ostringstream out;
-  HeadlessHost host(in, out);
-  EXPECT_EQ(RunGame(host, Config(data), 1), 0);
-  std::istringstream lines(out.str());
-  std::vector<std::string> confirms, states;
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind(R"({"ev":"confirm",)", 0) == 0) confirms.push_back(line);
-    if (line.rfind(R"({"ev":"state",)", 0) == 0) states.push_back(line);
-  }
-  ASSERT_EQ(confirms.size(), 3u);
-  EXPECT_NE(confirms[0].find("全てのゲームデータを完全初期化しますがよろしいですか？"),
-            std::string::npos);
-  ASSERT_EQ(states.size(), 2u);
-  EXPECT_NE(states[0].find(R"("deathCount":5,)"), std::string::npos) << "No, and a stray line";
-  EXPECT_NE(states[1].find(R"("deathCount":0,)"), std::string::npos) << "Yes";
+  const std::vector<std::string> lines =
+      RunScript(data,
+                "set records[x] 1\nset records[7] 5\nset enemyName 黒い 影\nscreenshot " +
+                    (data.root / "shot.gif").string() + "\nstate\n",
+                R"({"ev":)");
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_NE(lines[0].find("records[x]"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[1].find("shot.gif"), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find(R"("records":{"7":5})"), std::string::npos);
+  EXPECT_NE(lines[2].find(R"("enemyName":"黒い 影")"), std::string::npos) << "texts take the rest";
 }
 
-// The built program itself, when the build made it: exit statuses and the JSON lines.
-class Program : public ::testing::Test {
- protected:
-  void SetUp() override {
-    program = std::filesystem::path(PANIPANI_BINARY_DIR) / "panipani";
-    if (!std::filesystem::exists(program)) GTEST_SKIP() << "the program is not built";
-  }
-  // Runs the program with `args`, `script` on its input; returns the exit status.
-  int Run(const std::string& args, const std::string& script) {
+// The built program itself, when the build made it: exit statuses and where output goes.
+TEST(Program, ExitStatuses) {
+  const std::filesystem::path program = std::filesystem::path(PANIPANI_BINARY_DIR) / "panipani";
+  if (!std::filesystem::exists(program)) GTEST_SKIP() << "the program is not built";
+  test::TempData data;
+  auto run = [&](const std::string& args, const std::string& script) {
     std::ofstream(data.root / "in.txt") << script;
     const std::string command =
         program.string() + " " + args + " < " + (data.root / "in.txt").string() + " > " +
         (data.root / "out.txt").string() + " 2> " + (data.root / "err.txt").string();
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::string Read(const char* name) {
-    std::ifstream in(data.root / name);
+  };
+  auto read = [&](const char* name) {
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(data.root / name).rdbuf();
     return text.str();
-  }
-  std::filesystem::path program;
-  test::TempData data;
-};
+  };
+  EXPECT_EQ(run("--headless --frobnicate", ""), 2);
+  EXPECT_EQ(read("err.txt"), "panipani: unknown option '--frobnicate'\n");
 
-TEST_F(Program, BadOptionIsOneLineAndStatusTwo) {
-  EXPECT_EQ(Run("--headless --frobnicate", ""), 2);
-  EXPECT_EQ(Read("err.txt"), "panipani: unknown option '--frobnicate'\n");
-  EXPECT_EQ(Read("out.txt"), "");
-}
-
-TEST_F(Program, HeadlessRunToTheLoginAndClose) {
   const std::string dirs =
-      "--data " + data.dataDir.string() + " --save-dir " + data.saveDir.string();
-  EXPECT_EQ(Run("--headless --seed 1 " + dirs, "click\nclick\nclose\n"), 0);
-  EXPECT_NE(Read("out.txt").find(R"({"ev":"picture","file":"login.bmp","ok":true})"),
+      "--headless --data " + data.dataDir.string() + " --save-dir " + data.saveDir.string();
+  EXPECT_EQ(run(dirs + " --seed 1", "click\nclick\nclose\n"), 0);
+  EXPECT_NE(read("out.txt").find(R"({"ev":"picture","file":"login.bmp","ok":true})"),
             std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(data.saveDir / "my.dat"));
 
   std::filesystem::remove(data.dataDir / "dat" / "name.dat");
-  EXPECT_EQ(Run("--headless " + dirs, ""), 1);
-  EXPECT_NE(Read("out.txt").find("name.dat"), std::string::npos);
+  EXPECT_EQ(run(dirs, ""), 1);
+  EXPECT_EQ(read("out.txt").rfind(R"({"ev":"error","text":)", 0), 0u);
+  EXPECT_NE(read("out.txt").find("name.dat"), std::string::npos);
 }
 
 }  // namespace

@@ -47,6 +47,13 @@ TempData::TempData(const GameState& saved) {
   WriteFile(dataDir / "dat" / "name.dat", Lines("n", kNameSyllables));
 }
 
+GameConfig TempData::Config() const {
+  GameConfig c;
+  c.dataDir = dataDir;
+  c.saveDir = saveDir;
+  return c;
+}
+
 TempData::~TempData() {
   std::error_code ec;
   std::filesystem::remove_all(root, ec);
