@@ -26,8 +26,8 @@ void DrawButton(Game& g, int n, Color glow) {
   bool evenFrame = s.frameCounter % 2 == 0;
   Color brush = 0;
   if (blink >= 1 && evenFrame) {
-    blink += 1;
-    if (blink > 8) blink = 0;
+    // Counts 1..8, then back to 0 (tested before the step, so no count can overflow).
+    blink = blink >= 8 ? 0 : blink + 1;
     brush = glow;
   }
   int32_t x = Sub32(kRestX, s.choiceSlide);

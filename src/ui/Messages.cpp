@@ -33,8 +33,10 @@ void PushMessage(Game& g, std::string_view text, int32_t kind, std::string_view 
 
 void PushOverlayText(Game& g, int32_t x, int32_t y, std::string_view text, int32_t kind) {
   GameState& s = g.state;
-  s.overlayRingIndex += 1;
-  if (s.overlayRingIndex >= kOverlaySlots || s.overlayRingIndex < 0) s.overlayRingIndex = 0;
+  // Wraps from 49 to 0; an index outside the ring starts over at 0.
+  s.overlayRingIndex = s.overlayRingIndex >= 0 && s.overlayRingIndex < kOverlaySlots - 1
+                           ? s.overlayRingIndex + 1
+                           : 0;
   OverlaySlot& slot = s.overlayRing[static_cast<size_t>(s.overlayRingIndex)];
   slot.age = 1;
   slot.x0 = x;

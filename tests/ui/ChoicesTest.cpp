@@ -1,5 +1,6 @@
 #include "ui/Choices.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "UiFixture.h"
@@ -82,6 +83,11 @@ TEST_F(Choices, ClickedButtonFlashesOnEvenFramesForEightCounts) {
     EXPECT_EQ(g.cg.Pixel(380, 232) == ChoiceGlow(f), f % 2 == 0) << f;  // the tab's inside
   }
   EXPECT_EQ(counts, (std::vector<int>{2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 0, 0}));
+  // A counter set out of range by automation ends its flash without overflowing.
+  g.state.choiceBlink3 = INT32_MAX;
+  g.state.frameCounter = 0;
+  DrawChoices(g);
+  EXPECT_EQ(g.state.choiceBlink3, 0);
 }
 
 TEST_F(Choices, TabShapeAndHoverOffset) {

@@ -1,5 +1,7 @@
 #include "ui/Messages.h"
 
+#include <cstdint>
+
 #include "UiFixture.h"
 #include "ui/MessageColours.h"
 
@@ -38,6 +40,13 @@ TEST_F(Messages, FiftyFirstPushOverwritesSlotOneWhileStillLive) {
   EXPECT_EQ(g.state.overlayRing[0].text, "50");
   EXPECT_EQ(g.state.overlayRing[1].text, "51");
   EXPECT_EQ(g.state.overlayRing[2].text, "2");
+  // An index set outside the ring (by automation) starts over at slot 0.
+  for (int32_t index : {INT32_MAX, -7}) {
+    g.state.overlayRingIndex = index;
+    PushOverlayText(g, 5, 245, "外", 4);
+    EXPECT_EQ(g.state.overlayRingIndex, 0);
+    EXPECT_EQ(g.state.overlayRing[0].text, "外");
+  }
 }
 
 TEST_F(Messages, FreedSlotsAreLiftedTooButStayEmpty) {
