@@ -315,8 +315,8 @@ void PlayerTheoryArmour(Game& g) {
   if (s.statusTheoryArmour >= 1) n = Boosted(n);
   n = std::clamp(n, 0, 20);
   AddColorMessage(g, s.enemyName + "の知力と精神を " + Num(n) + "減少させた!!", "pink2");
-  s.enemyWisdom -= n;
-  s.enemySpirit -= n;
+  s.enemyWisdom = Sub32(s.enemyWisdom, n);
+  s.enemySpirit = Sub32(s.enemySpirit, n);
   WaitForClick(g);
   if (Random(g, 100) == 0) RaiseLogicSkill(g, 1);
   ThenTheEnemy(g);

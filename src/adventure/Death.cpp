@@ -61,7 +61,7 @@ void Revive(Game& g) {
 int32_t VictoryMoney(Game& g) {
   GameState& s = g.state;
   int32_t c = Add32(Random(g, 10), Add32(Mul32(s.worldLevel, 10), 6));
-  if (s.enemyMoneyFactor >= 1) c = Mul32(c, Add32(s.enemyMoneyFactor, 1));
+  if (s.enemyMoneyFactor >= 1) c = Saturate32(int64_t{c} * (int64_t{s.enemyMoneyFactor} + 1));
   struct Attractor {
     int32_t id, perPiece, odds;
   };
@@ -69,7 +69,7 @@ int32_t VictoryMoney(Game& g) {
                                    Attractor{111, 5, 50}};
   for (const Attractor& a : kAttractors) {
     if (s.itemCount[a.id] < 1) continue;
-    c = Add32(c, Mul32(s.itemCount[a.id], a.perPiece));
+    c = Saturate32(int64_t{c} + int64_t{s.itemCount[a.id]} * a.perPiece);
     if (Random(g, a.odds) == 0) BreakItem(g, a.id);
   }
   return c;
@@ -188,10 +188,11 @@ void Victory(Game& g) {
   PlayWave(g, 1, "enemy_out.wav");
   Say(g, s.enemyName + "を殺した!!");
   const int32_t c = VictoryMoney(g);
-  s.money = Add32(s.money, c);
+  // Money never wraps round; the frame's clamp cuts it to its range.
+  s.money = Saturate32(int64_t{s.money} + c);
   SayIn(g, "お金 " + Num(c) + "円を入手", "yellow2");
   int32_t x = Add32(Random(g, 10), Add32(Mul32(l, 5), 10));
-  if (s.enemyExpFactor >= 1) x = Mul32(x, Add32(s.enemyExpFactor, 1));
+  if (s.enemyExpFactor >= 1) x = Saturate32(int64_t{x} * (int64_t{s.enemyExpFactor} + 1));
   GainExp(g, x);
   if (s.enemyDropItem != 0)
     GainItems(g, s.enemyDropItem, s.enemyDropCount == 0 ? 1 : s.enemyDropCount);

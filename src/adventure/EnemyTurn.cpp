@@ -280,8 +280,9 @@ void WitchSpell(Game& g, std::string_view spell, bool great) {
         great ? "あなたはHP,MP,お腹が半分になってしまった!!" : "あなたはHPが半分になってしまった!!",
         "red");
   } else {
-    AddMessage(g, "魔夕未教魔除けの札＞" + std::string(spell) + "を無効化した!!");
+    // The charm may crumble first; its last use still cancels the spell.
     Wear(g, kHealingCharm, 50);
+    AddMessage(g, "魔夕未教魔除けの札＞" + std::string(spell) + "を無効化した!!");
   }
   WaitForClick(g);
 }

@@ -149,6 +149,19 @@ TEST(Debate, TheoryArmourLowersByTwentyAtMost) {
   EXPECT_LE(p.s.enemyWisdom, -15 + 2 * 1);
 }
 
+TEST(Debate, TheoryArmourWrapsAnEnemyAtTheBottomOfTheRange) {
+  Play p;
+  Face(p, "坊");
+  p.s.enemyDebater = 1;
+  p.s.spirit = 100;
+  p.s.enemyWisdom = INT32_MIN + 5;
+  p.s.enemySpirit = INT32_MIN;
+  p.Seed({Any(0), Not(100, 0), Is(3, 1)});  // then 坊 builds a theory worth 2L = 0
+  PlayerTheoryArmour(p.g);
+  EXPECT_EQ(p.s.enemyWisdom, INT32_MAX - 14);
+  EXPECT_EQ(p.s.enemySpirit, INT32_MAX - 19);
+}
+
 TEST(EnemyTurn, TheWitchsSpellKillsAtOneHp) {
   Play p;
   p.s.enemyName = "魔女";
@@ -176,6 +189,23 @@ TEST(EnemyTurn, TheCharmOfMayumiCancelsTheSpell) {
   EXPECT_EQ(p.s.hp, 9);
   EXPECT_EQ(p.s.hunger, 9);
   EXPECT_EQ(p.Labels(), (Labels{"攻撃", "魔法", "逃亡"}));
+}
+
+TEST(EnemyTurn, TheCharmCrumblesBeforeItCancelsItsLastSpell) {
+  Play p;
+  p.s.enemyName = "魔女";
+  p.s.enemyHp = p.s.enemyMaxHp = 20;
+  p.s.hp = 9;
+  p.s.itemCount[206] = 1;
+  p.Seed({Is(3, 1), Is(50, 0)});
+  BattleTurn(p.g);
+  const Labels lines = p.Messages();
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "魔女はＭ法を唱えた");
+  EXPECT_NE(lines[1].find("が壊れてしまった....!(残:0個)"), std::string::npos);
+  EXPECT_EQ(lines[2], "魔夕未教魔除けの札＞Ｍ法を無効化した!!");
+  EXPECT_EQ(p.s.hp, 9);
+  EXPECT_EQ(p.s.itemCount[206], 0);
 }
 
 TEST(EnemyTurn, AnEliteThatHasPoisonedAndParalysedOnlyWatches) {

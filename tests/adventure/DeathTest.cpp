@@ -57,6 +57,20 @@ TEST(Victory, NothingHappensWhileBothStand) {
   EXPECT_TRUE(p.host.traces.empty());
 }
 
+TEST(Victory, RewardsSaturateInsteadOfWrapping) {
+  Play p;
+  p.s.enemyName = "的";
+  p.s.enemyHp = 0;
+  p.s.enemyMoneyFactor = INT32_MAX / 4;
+  p.s.enemyExpFactor = INT32_MAX / 4;
+  p.s.money = INT32_MAX - 3;
+  p.s.itemCount[11] = INT32_MAX / 4;
+  EXPECT_EQ(CheckDeath(p.g), 2);
+  EXPECT_EQ(p.s.money, INT32_MAX);
+  EXPECT_TRUE(p.Said("お金 2147483647円を入手"));
+  EXPECT_TRUE(p.Said("経験値 2147483647を入手"));
+}
+
 TEST(Victory, CaptureOddsFollowTheSkill) {
   const std::vector<std::pair<int32_t, int32_t>> table{
       {1, 50}, {2, 30}, {3, 25}, {4, 20},    {5, 15},      {6, 10},         {7, 9},
