@@ -70,7 +70,8 @@ TEST(WaveFile, ChunkOrderAndExtraChunks) {
   PutChunk(chunks, "fmt ", FmtBody(1, 1, 22050, 8));
   PutChunk(chunks, "fact", {0, 0, 0, 0});
   PutChunk(chunks, "data", samples);
-  WaveImage w = ReadWaveImage(Riff(chunks));
+  auto image = Riff(chunks);
+  WaveImage w = ReadWaveImage(image);  // points into `image`
   EXPECT_EQ(w.format.samplesPerSec, 22050u);
   EXPECT_EQ(std::vector<uint8_t>(w.data.begin(), w.data.end()), samples);
 
