@@ -119,9 +119,10 @@ void DrawDeepestRecord(Game& g) {
             "最高到達界:NLv " + std::to_string(s.deepestLevel) + LevelName(s, s.deepestLevel) +
                 " " + std::to_string(s.deepestAu) + "AU地点",
             Hex(0x00FF88));
-  // One star per level; those beyond the left edge are not drawn.
-  for (int32_t i = 1; i <= s.deepestLevel; ++i) {
-    int64_t x = int64_t{right} - 12 * int64_t{i};
+  // One star per level; those beyond either edge of the picture are not drawn.
+  const int64_t first = std::max<int64_t>(1, (int64_t{right} - 390) / 12 + 1);
+  for (int64_t i = first; i <= s.deepestLevel; ++i) {
+    int64_t x = int64_t{right} - 12 * i;
     if (x < -20) break;
     g.text.Draw(g.cg, static_cast<int>(x), 17, "★", Style(Hex(0x88FFBB)));
   }

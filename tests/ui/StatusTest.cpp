@@ -133,6 +133,13 @@ TEST_F(Status, DeepestRecordStarsOnTheLoginScreenOnly) {
   g.state.deepestLevel = 2000000000;
   DrawStatus(g);
   EXPECT_LE(LeftmostColour(g.cg, star, 0, 17, 390, 30), 12);
+  // With the overlay pushed far to the left the row ends far to the right; only the stars that
+  // reach the picture are drawn, and the frame still ends.
+  g.cg.Fill(0);
+  g.state.statusSlideX = -2000000000;
+  DrawStatus(g);
+  EXPECT_LE(LeftmostColour(g.cg, star, 0, 17, 390, 30), 12);
+  EXPECT_GT(CountColour(g.cg, star, 378, 17, 390, 30), 5);
 }
 
 TEST_F(Status, ClampPullsEveryRangeBackInOrder) {
