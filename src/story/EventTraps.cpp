@@ -99,7 +99,8 @@ void OpenChest(Game& g) {
     if (OneIn(g, 2)) GainRandomItem(g, smallBudget);
   } else if (r == 8) {
     ShowPicture(g, "rea.bmp");
-    const int32_t n = Add32(Random(g, wl), Random(g, 2));
+    const int32_t levelRoll = Random(g, wl);
+    const int32_t n = Add32(levelRoll, Random(g, 2));
     for (int32_t i = 0; i < n + 3; ++i) GainRandomItem(g, smallBudget);
   } else {
     ShowPicture(g, "takara_e.bmp");

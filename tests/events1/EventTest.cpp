@@ -51,6 +51,18 @@ TEST(Trap, AFailedSpellThatKillsOffersNoCamp) {
   EXPECT_EQ(p.Labels(), (Labels{"", "", "旅立つ"}));
 }
 
+TEST(Chest, ARichChestDrawsTheLevelRollBeforeTheCoin) {
+  // Random(10) = 8, then Random(wl) = 5 and Random(2) = 1: n = 6, so nine finds.
+  Play p;
+  p.s.worldLevel = 6;
+  p.Seed({Is(10, 8), Is(6, 5), Is(2, 1)});
+  DispatchChoice(p.g, "開ける");
+  size_t finds = 0;
+  for (const auto& m : p.Messages()) finds += m.rfind("Item【", 0) == 0;
+  EXPECT_EQ(finds, 9u);
+  EXPECT_EQ(p.Labels(), kCamp);
+}
+
 TEST(LockedChest, LevelThreeNeedsFiveLocksAndTheLastKeyOpensIt) {
   Play p;
   p.s.worldLevel = 3;
