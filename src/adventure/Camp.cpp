@@ -7,6 +7,7 @@
 #include "adventure/Growth.h"
 #include "app/Game.h"
 #include "audio/Sound.h"
+#include "core/Int32.h"
 #include "items/Panel.h"
 #include "state/LoadSave.h"
 #include "ui/Choices.h"
@@ -30,7 +31,7 @@ void TrainUnderFall(Game& g, int32_t cost, int32_t rollRange, int32_t bonus,
     PlayWave(g, 1, "taki.wav");
     AddMessage(g, feeling);
     WaitForClick(g);
-    GainExp(g, roll + bonus);
+    GainExp(g, Add32(roll, bonus));
     status = 0;
   } else {
     PlayWave(g, 0, "no.wav");
@@ -55,19 +56,19 @@ void ShowCampMenu(Game& g) {
 }
 
 void Training(Game& g) {
-  TrainUnderFall(g, 50, g.state.worldLevel * 3 + 3, 3, "強くなったような気がした…",
+  TrainUnderFall(g, 50, Add32(Mul32(g.state.worldLevel, 3), 3), 3, "強くなったような気がした…",
                  g.state.statusTraining);
 }
 
 void HellTraining(Game& g) {
-  TrainUnderFall(g, 1000, g.state.worldLevel * 3 + 30, 30, "やや強くなったような気がした…",
-                 g.state.statusHellTraining);
+  TrainUnderFall(g, 1000, Add32(Mul32(g.state.worldLevel, 3), 30), 30,
+                 "やや強くなったような気がした…", g.state.statusHellTraining);
 }
 
 void HealingSpell(Game& g) {
   GameState& s = g.state;
   ChangeMp(g, -2);
-  ChangeHp(g, s.spirit + 2);
+  ChangeHp(g, Add32(s.spirit, 2));
   if (Random(g, 10) == 0) {
     PlayWave(g, 0, "broke.wav");
     s.itemCount[kEmpressStaff] -= 1;

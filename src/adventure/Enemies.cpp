@@ -115,7 +115,7 @@ void MeetWitch(Game& g) {
   } else {
     Appear(g, "魔女", "ene3.bmp");
     SetEnemyHp(g, RollHp(g, 10, 5, 10));
-    s.enemyWisdom = l + 2;
+    s.enemyWisdom = Add32(l, 2);
     s.enemySpirit = Add32(Mul32(l, 2), 2);
     s.enemyExpFactor = 2;
     s.enemyDropItem = 5;
@@ -194,7 +194,7 @@ void MeetAlgorithmSnake(Game& g) {
   } else {
     Appear(g, "アルゴリズムスネイク", "teki2.bmp");
     SetEnemyHp(g, RollHp(g, 10, 4, 5));
-    s.enemySpirit = l + 1;
+    s.enemySpirit = Add32(l, 1);
     s.enemyExpFactor = 1;
   }
   ShowBattleMenu(g);
@@ -214,7 +214,7 @@ void MeetGiantFoot(Game& g) {
   } else {
     Appear(g, "巨大な足", "teki3.bmp");
     SetEnemyHp(g, RollHp(g, 10, 5, 5));
-    s.enemyDefence = l + 1;
+    s.enemyDefence = Add32(l, 1);
     s.enemyMoneyFactor = 1;
   }
   ShowBattleMenu(g);
@@ -234,8 +234,8 @@ void MeetAi(Game& g) {
     Announce(g, "ai.bmp", "AIだ....!!");
     s.enemyName = "AI";
     SetEnemyHp(g, RollHp(g, 10, 4, 5));
-    s.enemySpirit = l + 1;
-    s.enemyWisdom = l + 1;
+    s.enemySpirit = Add32(l, 1);
+    s.enemyWisdom = Add32(l, 1);
   }
   s.enemyDebater = 1;
   ShowBattleMenu(g);
@@ -261,7 +261,7 @@ void MeetExtraEnemy(Game& g) {
   } else {
     Appear(g, "エクストラエネミー", "ex.bmp");
     SetEnemyHp(g, RollHp(g, 10, 8, 20));
-    s.enemyStrength = l + l / 2 + 1;
+    s.enemyStrength = Add32(Add32(l, l / 2), 1);
     s.enemyDefence = Add32(Mul32(l, 2), l / 2 + 2);
     s.enemyExpFactor = 3;
     s.enemyMoneyFactor = 3;

@@ -187,7 +187,7 @@ void BorderStep(Game& g) {
   PlayWave(g, 1, "kyoukai.wav");
   SayIn(g, "あなたは境界に到達しました!!", "blue2");
   s.auDistance = 0;
-  s.worldLevel += 1;
+  s.worldLevel = Add32(s.worldLevel, 1);
   PlayWave(g, 3, "in.wav");
   s.hp = s.maxHp;
   s.mp = s.maxMp;

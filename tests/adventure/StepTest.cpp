@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "AdventureTest.h"
+#include "adventure/Camp.h"
 #include "adventure/Encounters.h"
 #include "adventure/Flavour.h"
 #include "adventure/Step.h"
@@ -164,6 +167,35 @@ TEST(Step, ShepherdCharmsActInOrderAndTheMedicineOnlyWhenUsed) {
   EXPECT_EQ(with.s.tp, without.s.tp);
   EXPECT_EQ(with.s.itemCount[127], 3);
   EXPECT_EQ(with.Messages(), without.Messages());
+}
+
+TEST(Step, AnAbsurdLevelFromASaveWrapsInsteadOfOverflowing) {
+  // A border crossed at the largest level wraps round to an even level and asks for a wish.
+  Play border;
+  border.s.worldLevel = INT32_MAX;
+  border.s.deepestLevel = INT32_MAX;
+  border.s.auDistance = 19;  // the border of this level wraps round to AU 20
+  AdventureStep(border.g);
+  EXPECT_EQ(border.s.worldLevel, INT32_MIN);
+  EXPECT_EQ(border.Labels(), (Labels{"お金", "スキル", "精神を強化"}));
+
+  // Enemy stats that add to the level wrap the same way.
+  Play ai;
+  ai.s.worldLevel = INT32_MAX;
+  ai.Seed({Not(5, 0)});
+  MeetAi(ai.g);
+  EXPECT_EQ(ai.s.enemyName, "AI");
+  EXPECT_EQ(ai.s.enemySpirit, INT32_MIN);
+  EXPECT_EQ(ai.s.enemyWisdom, INT32_MIN);
+
+  // Training there draws from the wrapped range: nothing above its base experience.
+  Play training;
+  training.s.worldLevel = INT32_MAX;
+  training.s.money = 50;
+  training.s.statusTraining = 1;
+  Training(training.g);
+  EXPECT_EQ(training.s.exp, 3);
+  EXPECT_EQ(training.s.statusTraining, 0);
 }
 
 TEST(Encounters, LevelZeroFallsBackToNothingTwentyOneTimesInFiftyOne) {
