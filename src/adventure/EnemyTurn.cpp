@@ -382,10 +382,11 @@ bool StatueTurn(Game& g) {
   GameState& s = g.state;
   const int32_t l = s.worldLevel;
   if (s.enemyName == "魔人像") {
+    const int32_t n = Add32(l, 1);
     PlayWave(g, 2, "kyuusyuu.wav");
-    ChangeHp(g, Wrap32(-int64_t{l} - 1));
-    s.enemyHp = Add32(s.enemyHp, l + 1);
-    SayIn(g, s.enemyName + "はあなたのHPを " + Num(l + 1) + "吸収した!!", "red");
+    ChangeHp(g, Wrap32(-int64_t{n}));
+    s.enemyHp = Add32(s.enemyHp, n);
+    SayIn(g, s.enemyName + "はあなたのHPを " + Num(n) + "吸収した!!", "red");
     return true;
   }
   if (s.enemyName == "女神像") {

@@ -208,6 +208,15 @@ TEST(EnemyTurn, TheCharmCrumblesBeforeItCancelsItsLastSpell) {
   EXPECT_EQ(p.s.itemCount[206], 0);
 }
 
+TEST(EnemyTurn, TheDemonStatueAtAnAbsurdLevelWrapsItsDrain) {
+  Play p;
+  p.s.enemyName = "魔人像";
+  p.s.enemyHp = p.s.enemyMaxHp = 20;
+  p.s.worldLevel = INT32_MAX;
+  BattleTurn(p.g);
+  EXPECT_TRUE(p.Said("魔人像はあなたのHPを -2147483648吸収した!!"));
+}
+
 TEST(EnemyTurn, AnEliteThatHasPoisonedAndParalysedOnlyWatches) {
   Play p;
   Face(p, "何か＋");
