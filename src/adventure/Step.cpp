@@ -162,17 +162,18 @@ void BlockScene(Game& g) {
 }
 
 // The cowardice axis at a border: a coward pays 20 yen a point; an adventurer is paid 20 yen
-// a point directly and the same again through GainMoney, as the game has always done.
+// a point directly and the same again through GainMoney, as the game has always done. The
+// sums saturate: a huge axis never turns the toll into a gift or the gift into a toll.
 void BorderToll(Game& g) {
   GameState& s = g.state;
   if (s.cowardice >= 1) {
-    const int32_t n = Mul32(s.cowardice, 20);
-    s.money = Sub32(s.money, n);
+    const int32_t n = Saturate32(int64_t{s.cowardice} * 20);
+    s.money = Saturate32(int64_t{s.money} - n);
     PlayWave(g, 3, "down.wav");
     SayIn(g, "あなたの臆病スキルx20分、" + std::to_string(n) + "円を徴収されました", "red");
   } else if (s.cowardice <= -1) {
-    const int32_t n = Mul32(Wrap32(-int64_t{s.cowardice}), 20);
-    s.money = Add32(s.money, n);
+    const int32_t n = Saturate32(-int64_t{s.cowardice} * 20);
+    s.money = Saturate32(int64_t{s.money} + n);
     AddColorMessage(g, "あなたの冒険スキルx20分、" + std::to_string(n) + "円を授与されました",
                     "yellow2");
     GainMoney(g, n);

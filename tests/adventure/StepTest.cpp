@@ -67,6 +67,23 @@ TEST(Border, ACowardPaysAToll) {
   EXPECT_TRUE(p.Said("あなたの臆病スキルx20分、60円を徴収されました"));
 }
 
+TEST(Border, AHugeAxisSaturatesTheTollAndTheGift) {
+  Play coward;
+  coward.s.auDistance = 29;
+  coward.s.cowardice = 200000000;
+  coward.s.money = 500;
+  AdventureStep(coward.g);
+  EXPECT_TRUE(coward.Said("あなたの臆病スキルx20分、2147483647円を徴収されました"));
+  EXPECT_LT(coward.s.money, 0);
+
+  Play adventurer;
+  adventurer.s.auDistance = 29;
+  adventurer.s.cowardice = -200000000;
+  AdventureStep(adventurer.g);
+  EXPECT_TRUE(adventurer.Said("あなたの冒険スキルx20分、2147483647円を授与されました"));
+  EXPECT_EQ(adventurer.s.money, INT32_MAX);
+}
+
 TEST(Border, LevelEightBlocksTheCharacterOnce) {
   Play p;
   p.s.worldLevel = 7;
