@@ -51,6 +51,10 @@ void HandleEvent(Game& g, const HostEvent& e) {
         cgMouseMove(g);
       break;
     case HostEvent::Type::Key:
+      if (e.value == kMuteKey) {
+        SetMute(g, !g.config.mute);
+        break;
+      }
       if (PanelKeyDown(g, e.value)) break;
       FormKeyDown(g, e.value);
       break;

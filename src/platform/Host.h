@@ -21,7 +21,7 @@ struct HostEvent {
     MouseMove,   // the pointer moved to (x, y)
     MouseUp,     // a mouse button went up at (x, y)
     Wheel,       // mouse wheel by `value` notches (positive = away from the user)
-    Key,         // a key went down; `value` is a key code (13 Enter, 38 up, 40 down, ...)
+    Key,         // a key went down; `value` is a key code (13 Enter, 38 up, 40 down, 77 M)
     AudioDone,   // the audio device finished one or more blocks
     Command,     // an automation command the game itself answers; `text` holds the line
     Close,       // the window closes (or the input ends)
@@ -31,6 +31,9 @@ struct HostEvent {
   int value = 0;
   std::string text;
 };
+
+// The window's mute key (M): toggles the sound output without changing the game.
+inline constexpr int kMuteKey = 77;
 
 class Host {
  public:

@@ -59,7 +59,6 @@ class SdlHost final : public Host {
 
   bool Open(const SdlHostOptions& options, std::string& error) {
     screenshotDir_ = options.screenshotDir;
-    muted_ = options.muted;
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
       error = std::string("cannot open a window (") + SDL_GetError() +
@@ -152,10 +151,7 @@ class SdlHost final : public Host {
   }
 
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
-    auto device = OpenSdlAudioDevice(format);
-    audio_ = device.get();
-    if (audio_ && muted_) audio_->SetMuted(true);
-    return device;
+    return OpenSdlAudioDevice(format);
   }
 
  private:
@@ -247,10 +243,7 @@ class SdlHost final : public Host {
         if (!key.repeat) queued_.push_back(KeyEvent(13));
         return;
       case SDLK_m:
-        if (!key.repeat) {
-          muted_ = !muted_;
-          if (audio_) audio_->SetMuted(muted_);
-        }
+        if (!key.repeat) queued_.push_back(KeyEvent(kMuteKey));
         return;
       case SDLK_UP:
         queued_.push_back(KeyEvent(38));
@@ -271,9 +264,6 @@ class SdlHost final : public Host {
   std::deque<HostEvent> queued_;
   Surface lastFrame_;
   std::filesystem::path screenshotDir_;
-  // The game's sound device, opened through this host; it lives until the game shuts down.
-  AudioDevice* audio_ = nullptr;
-  bool muted_ = false;
 };
 
 }  // namespace

@@ -14,7 +14,6 @@ namespace pp {
 struct SdlHostOptions {
   int scale = 0;  // 0 = the largest factor that fits comfortably on the screen, at least 2
   bool fullscreen = false;
-  bool muted = false;  // start muted (M toggles)
   std::filesystem::path screenshotDir;  // where F12 writes its pictures
 };
 
