@@ -32,12 +32,14 @@ SDL_AUDIODRIVER=dummy "$build/panipani" --data "$build/data" --save-dir "$work/w
   --seed 1 --scale "$scale" &
 game=$!
 window="$(xdotool search --sync --onlyvisible --pid "$game" | head -n 1)"
-sleep 1
+# Generous pauses: a click the game has not yet had a frame for is still taken, but a busy
+# machine can be slow to map the window and draw the login screen.
+sleep 2
 for _ in 1 2; do
   xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 1
-  sleep 1
+  sleep 1.5
 done
-sleep 2
+sleep 3
 import -window "$window" "$work/window.png"
 convert "$work/window.png" "$work/window.ppm"
 convert "$work/reference.bmp" "$work/reference.ppm"
