@@ -12,7 +12,7 @@
 namespace pp {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpLayout;
 using testing::BuildBmp;
 using testing::Raw;
 
@@ -26,8 +26,8 @@ std::vector<std::vector<Color>> Pixels(const Surface& s) {
   return rows;
 }
 
-std::vector<std::vector<Color>> Decoded(const BmpSpec& spec) {
-  const BitmapResult r = DecodeBmp(BuildBmp(spec));
+std::vector<std::vector<Color>> Decoded(const BmpLayout& layout) {
+  const BitmapResult r = DecodeBmp(BuildBmp(layout));
   EXPECT_TRUE(r.surface) << r.error;
   return r.surface ? Pixels(*r.surface) : std::vector<std::vector<Color>>{};
 }
@@ -35,23 +35,23 @@ std::vector<std::vector<Color>> Decoded(const BmpSpec& spec) {
 using Rows = std::vector<std::vector<Color>>;
 
 TEST(Bitmap, PalettedDepthsReadTheirIndices) {
-  BmpSpec one{.width = 3, .height = 2, .bits = 1};
+  BmpLayout one{.width = 3, .height = 2, .bits = 1};
   one.palette = {kP0, kP1};
   one.pixels = Raw({0xA0, 0, 0, 0, 0x60, 0, 0, 0});  // stored bottom row first
   EXPECT_EQ(Decoded(one), (Rows{{kP0, kP1, kP1}, {kP1, kP0, kP1}}));
 
-  BmpSpec four{.width = 3, .height = 2, .bits = 4, .colorsUsed = 3};
+  BmpLayout four{.width = 3, .height = 2, .bits = 4, .colorsUsed = 3};
   four.palette = {kP0, kP1, kP2};
   four.pixels = Raw({0x12, 0xF0, 0, 0, 0x20, 0x10, 0, 0});  // index 15 lies past the table
   EXPECT_EQ(Decoded(four), (Rows{{kP2, kP0, kP1}, {kP1, kP2, 0}}));
 
-  BmpSpec eight{.width = 3, .height = 1, .bits = 8};
+  BmpLayout eight{.width = 3, .height = 1, .bits = 8};
   eight.palette = {kP0, kP1, kP2, kP3};
   eight.colorsUsed = 4;
   eight.pixels = Raw({3, 0, 2, 0});
   EXPECT_EQ(Decoded(eight), (Rows{{kP3, kP0, kP2}}));
 
-  BmpSpec core{.width = 2, .height = 1, .bits = 8, .infoSize = 12};
+  BmpLayout core{.width = 2, .height = 1, .bits = 8, .infoSize = 12};
   core.palette.assign(256, 0);
   core.palette[7] = kP2;
   core.pixels = Raw({7, 0, 0, 0});
@@ -59,35 +59,35 @@ TEST(Bitmap, PalettedDepthsReadTheirIndices) {
 }
 
 TEST(Bitmap, TrueColourDepthsAndBitFields) {
-  BmpSpec rgb555{.width = 2, .height = 2, .bits = 16};
+  BmpLayout rgb555{.width = 2, .height = 2, .bits = 16};
   rgb555.pixels = Raw({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42});
   EXPECT_EQ(Decoded(rgb555), (Rows{{0x0000FF, 0x848484}, {0xFF0000, 0x00FF00}}));
 
-  BmpSpec rgb565{.width = 2, .height = 1, .bits = 16, .compression = 3};
+  BmpLayout rgb565{.width = 2, .height = 1, .bits = 16, .compression = 3};
   rgb565.masks = {0xF800, 0x07E0, 0x001F};
   rgb565.pixels = Raw({0xE0, 0x07, 0x00, 0x04});
   EXPECT_EQ(Decoded(rgb565), (Rows{{0x00FF00, 0x008200}}));
 
-  BmpSpec bgr{.width = 2, .height = -2, .bits = 24};  // top-down
+  BmpLayout bgr{.width = 2, .height = -2, .bits = 24};  // top-down
   bgr.pixels = Raw({0x30, 0x20, 0x10, 1, 2, 3, 0, 0, 0xC0, 0xB0, 0xA0, 0, 0, 0xFF, 0, 0});
   EXPECT_EQ(Decoded(bgr), (Rows{{kP0, 0x030201}, {kP1, 0xFF0000}}));
 
-  BmpSpec coreBgr{.width = 1, .height = 1, .bits = 24, .infoSize = 12};
+  BmpLayout coreBgr{.width = 1, .height = 1, .bits = 24, .infoSize = 12};
   coreBgr.pixels = Raw({0x00, 0x88, 0xFF, 0});
   EXPECT_EQ(Decoded(coreBgr), (Rows{{kP2}}));
 
-  BmpSpec bgrx{.width = 1, .height = 1, .bits = 32};
+  BmpLayout bgrx{.width = 1, .height = 1, .bits = 32};
   bgrx.pixels = Raw({0x44, 0xFF, 0x00, 0x99});  // the fourth byte is ignored
   EXPECT_EQ(Decoded(bgrx), (Rows{{kP3}}));
 
-  BmpSpec rgba{.width = 1, .height = 1, .bits = 32, .compression = 3, .infoSize = 124};
+  BmpLayout rgba{.width = 1, .height = 1, .bits = 32, .compression = 3, .infoSize = 124};
   rgba.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
   rgba.pixels = Raw({0xA0, 0xB0, 0xC0, 0xFF});
   EXPECT_EQ(Decoded(rgba), (Rows{{kP1}}));
 }
 
 TEST(Bitmap, RunLengthCodesWithSkipsAndLiterals) {
-  BmpSpec rle8{.width = 4, .height = 3, .bits = 8, .compression = 1};
+  BmpLayout rle8{.width = 4, .height = 3, .bits = 8, .compression = 1};
   rle8.palette = {kP0, kP1, kP2, kP3};
   rle8.colorsUsed = 4;
   rle8.pixels = Raw({3, 1, 0, 0,                // bottom row: three of index 1
@@ -95,14 +95,14 @@ TEST(Bitmap, RunLengthCodesWithSkipsAndLiterals) {
                      0, 2, 2, 0, 1, 3, 0, 1});  // skip two, one of index 3, end
   EXPECT_EQ(Decoded(rle8), (Rows{{0, 0, kP3, 0}, {kP2, kP3, kP1, 0}, {kP1, kP1, kP1, 0}}));
 
-  BmpSpec rle4{.width = 5, .height = 2, .bits = 4, .compression = 2};
+  BmpLayout rle4{.width = 5, .height = 2, .bits = 4, .compression = 2};
   rle4.palette = {kP0, kP1, kP2, kP3};
   rle4.colorsUsed = 4;
   rle4.pixels = Raw({5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 0, 1});
   EXPECT_EQ(Decoded(rle4), (Rows{{kP3, kP1, kP2, 0, 0}, {kP1, kP2, kP1, kP2, kP1}}));
 
   // Runs past the right edge are dropped, and the code may stop without its end mark.
-  BmpSpec wide{.width = 2, .height = 1, .bits = 8, .compression = 1};
+  BmpLayout wide{.width = 2, .height = 1, .bits = 8, .compression = 1};
   wide.palette = {kP0, kP1};
   wide.colorsUsed = 2;
   wide.pixels = Raw({200, 1});
@@ -176,14 +176,14 @@ TEST(Bitmap, MalformedFilesAreRejectedWithAReason) {
 }
 
 TEST(Bitmap, EveryCutOfAGoodFileFailsCleanlyOrDecodes) {
-  BmpSpec rle{
+  BmpLayout rle{
       .width = 4, .height = 2, .bits = 8, .compression = 1, .palette = {kP0, kP1}, .colorsUsed = 2};
   rle.pixels = Raw({0, 3, 1, 0, 1, 0, 0, 0, 2, 1, 0, 1});
-  BmpSpec bits{.width = 3, .height = 2, .bits = 16, .compression = 3, .infoSize = 56};
+  BmpLayout bits{.width = 3, .height = 2, .bits = 16, .compression = 3, .infoSize = 56};
   bits.masks = {0xF800, 0x07E0, 0x001F};
   bits.pixels = std::string(16, '\x5A');
-  for (const BmpSpec& spec : {rle, bits}) {
-    const std::string whole = BuildBmp(spec);
+  for (const BmpLayout& layout : {rle, bits}) {
+    const std::string whole = BuildBmp(layout);
     ASSERT_TRUE(DecodeBmp(whole).surface);
     for (size_t n = 0; n < whole.size(); ++n) {
       const BitmapResult r = DecodeBmp(std::string_view(whole).substr(0, n));

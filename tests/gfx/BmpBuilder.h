@@ -8,7 +8,7 @@
 
 namespace pp::testing {
 
-struct BmpSpec {
+struct BmpLayout {
   int32_t width = 1, height = 1;  // negative height: top-down
   uint16_t bits = 24;
   uint32_t compression = 0;
@@ -24,7 +24,7 @@ inline void Put(std::string& out, uint32_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
-inline std::string BuildBmp(const BmpSpec& s) {
+inline std::string BuildBmp(const BmpLayout& s) {
   std::string info;
   Put(info, s.infoSize, 4);
   if (s.infoSize == 12) {
