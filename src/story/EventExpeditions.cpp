@@ -14,7 +14,6 @@
 #include "story/EventSteps.h"
 #include "ui/Choices.h"
 #include "ui/Messages.h"
-#include "ui/Status.h"
 
 namespace pp {
 
@@ -131,32 +130,7 @@ void MazeAttempt(Game& g, bool dowsing) {
 }
 
 void SearchMaze(Game& g) {
-  SpendDay(g);
-  switch (Random(g, 6)) {
-    case 0:
-      Hurt(g, "ケガをしてしまった!!", 1);
-      break;
-    case 1:
-      Find(g, 500);
-      break;
-    case 2:
-      Find(g, 100);
-      break;
-    case 3:
-      BreakItem(g, kCompass);
-      break;
-    case 4:
-      AddMessage(g, "道がますます分からなくなった!");
-      g.state.mazeProgress = Sub32(g.state.mazeProgress, 1);
-      ClampState(g);
-      break;
-    default:
-      if (Random(g, 5) != 0)
-        AddMessage(g, "何も無かった..");
-      else
-        RaiseLogicSkill(g, 1);
-      break;
-  }
+  SearchExpedition(g, 500, 100, kCompass, g.state.mazeProgress, RaiseLogicSkill);
   Progress(g, kMaze);
 }
 

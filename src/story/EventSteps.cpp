@@ -13,6 +13,7 @@
 #include "items/Inventory.h"
 #include "ui/Messages.h"
 #include "ui/Picture.h"
+#include "ui/Status.h"
 
 namespace pp {
 
@@ -73,6 +74,36 @@ void HardHurt(Game& g, int32_t a, int32_t k) {
 void SpendDay(Game& g) {
   g.state.daysLeft = Sub32(g.state.daysLeft, 1);
   g.state.hunger = Sub32(g.state.hunger, 1);
+}
+
+void SearchExpedition(Game& g, int32_t bigFind, int32_t smallFind, int32_t tool, int32_t& progress,
+                      void (*lesson)(Game&, int32_t)) {
+  SpendDay(g);
+  switch (Random(g, 6)) {
+    case 0:
+      Hurt(g, "ケガをしてしまった!!", 1);
+      break;
+    case 1:
+      Find(g, bigFind);
+      break;
+    case 2:
+      Find(g, smallFind);
+      break;
+    case 3:
+      BreakItem(g, tool);
+      break;
+    case 4:
+      AddMessage(g, "道がますます分からなくなった!");
+      progress = Sub32(progress, 1);
+      ClampState(g);
+      break;
+    default:
+      if (Random(g, 5) != 0)
+        AddMessage(g, "何も無かった..");
+      else
+        lesson(g, 1);
+      break;
+  }
 }
 
 }  // namespace pp

@@ -49,5 +49,10 @@ void Hurt(Game& g, std::string_view text, int32_t k);
 void HardHurt(Game& g, int32_t a, int32_t k);
 // One day and one point of the stomach spent by an expedition's attempt.
 void SpendDay(Game& g);
+// The search of an expedition (maze, forest): a day, then Random(6) picks an injury, a find
+// worth `bigFind` or `smallFind`, the loss of its `tool`, a point of `progress` lost, or else
+// "何も無かった.." (Random(5) ≠ 0) or its lesson `lesson(g, 1)`.
+void SearchExpedition(Game& g, int32_t bigFind, int32_t smallFind, int32_t tool, int32_t& progress,
+                      void (*lesson)(Game&, int32_t));
 
 }  // namespace pp

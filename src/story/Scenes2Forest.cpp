@@ -14,7 +14,6 @@
 #include "story/EventSteps.h"
 #include "ui/Choices.h"
 #include "ui/Messages.h"
-#include "ui/Status.h"
 
 namespace pp {
 
@@ -82,32 +81,7 @@ void ForestAttempt(Game& g, bool dowsing) {
 }
 
 void SearchForest(Game& g) {
-  SpendDay(g);
-  switch (Random(g, 6)) {
-    case 0:
-      Hurt(g, "ケガをしてしまった!!", 1);
-      break;
-    case 1:
-      Find(g, 20);
-      break;
-    case 2:
-      Find(g, 10);
-      break;
-    case 3:
-      BreakItem(g, kHeadlight);
-      break;
-    case 4:
-      AddMessage(g, "道がますます分からなくなった!");
-      g.state.forestProgress = Sub32(g.state.forestProgress, 1);
-      ClampState(g);
-      break;
-    default:
-      if (Random(g, 5) != 0)
-        AddMessage(g, "何も無かった..");
-      else
-        RaiseMaxMp(g, 1);
-      break;
-  }
+  SearchExpedition(g, 20, 10, kHeadlight, g.state.forestProgress, RaiseMaxMp);
   ForestProgress(g);
 }
 
