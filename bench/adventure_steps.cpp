@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "adventure/Step.h"
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "platform/AudioDevice.h"
 #include "platform/Host.h"

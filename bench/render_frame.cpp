@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "gfx/Surface.h"
 #include "platform/AudioDevice.h"
 #include "platform/Host.h"

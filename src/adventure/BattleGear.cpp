@@ -1,7 +1,7 @@
 #include "adventure/BattleGear.h"
 
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "items/Inventory.h"
 
 namespace pp {

@@ -5,9 +5,9 @@
 
 #include "adventure/Camp.h"
 #include "adventure/Step.h"
-#include "app/Game.h"
 #include "core/Cp932.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "ui/Messages.h"
 #include "ui/Picture.h"
 

@@ -2,8 +2,8 @@
 #include <string>
 
 #include "adventure/Encounters.h"
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "ui/Choices.h"
 #include "ui/Messages.h"

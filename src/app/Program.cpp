@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "app/Events.h"
-#include "app/Startup.h"
+#include "game/Events.h"
+#include "game/Startup.h"
 
 namespace pp {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 namespace pp {
 

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/Game.h"
 #include "audio/MixerError.h"
 #include "audio/RecordingAudioDevice.h"
 #include "core/FileLookup.h"
 #include "core/Json.h"
+#include "game/Game.h"
 #include "platform/NullAudioDevice.h"
 
 namespace pp {

@@ -1,6 +1,6 @@
 #include "items/Catalogue.h"
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/ItemData.h"
 
 namespace pp {

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "adventure/Camp.h"
-#include "app/Game.h"
 #include "audio/Sound.h"
 #include "core/Int32.h"
 #include "core/Json.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "items/PanelDraw.h"
 #include "items/PanelInput.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "gfx/Utf8.h"
 #include "items/PanelLayout.h"
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/Panel.h"
 #include "items/PanelLayout.h"
 

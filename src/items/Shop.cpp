@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "items/Panel.h"
 

@@ -2,10 +2,9 @@
 
 #include <system_error>
 
-#include "app/Game.h"
 #include "core/Cp932.h"
 #include "core/FileLookup.h"
-#include "items/Catalogue.h"
+#include "game/Game.h"
 #include "state/AtomicFile.h"
 #include "state/SaveFile.h"
 #include "state/ScoreReport.h"
@@ -79,8 +78,6 @@ std::optional<std::string> LoadGame(Game& g) {
   }
   loaded.savesBlocked = false;
   g.state = std::move(loaded);
-  // The static tables, in their order: the item catalogue, then the conversations.
-  InitItemCatalogue(g);
   return std::nullopt;
 }
 

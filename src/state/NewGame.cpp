@@ -1,4 +1,4 @@
-#include "app/Game.h"
+#include "game/Game.h"
 #include "state/LoadSave.h"
 #include "state/StateFields.h"
 

@@ -1,7 +1,7 @@
 #include "state/ResetPrompt.h"
 
-#include "app/Game.h"
 #include "audio/Sound.h"
+#include "game/Game.h"
 #include "state/LoadSave.h"
 
 namespace pp {

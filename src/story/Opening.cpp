@@ -4,8 +4,8 @@
 #include <string>
 
 #include "adventure/Say.h"
-#include "app/Game.h"
 #include "audio/Sound.h"
+#include "game/Game.h"
 #include "ui/Choices.h"
 #include "ui/Messages.h"
 #include "ui/Picture.h"

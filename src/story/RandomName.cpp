@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 namespace pp {
 

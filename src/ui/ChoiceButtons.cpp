@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 
 namespace pp {
 namespace {

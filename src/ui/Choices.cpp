@@ -3,9 +3,9 @@
 #include <string>
 
 #include "adventure/Death.h"
-#include "app/Game.h"
 #include "audio/Sound.h"
 #include "core/Json.h"
+#include "game/Game.h"
 #include "story/Dispatch.h"
 #include "ui/ChoiceButtons.h"
 #include "ui/Messages.h"

@@ -1,5 +1,5 @@
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "ui/MessageColours.h"
 #include "ui/Renderer.h"
 

@@ -1,10 +1,10 @@
 #include "ui/Messages.h"
 
-#include "app/Events.h"
-#include "app/Game.h"
 #include "audio/Sound.h"
 #include "core/Int32.h"
 #include "core/Json.h"
+#include "game/Events.h"
+#include "game/Game.h"
 #include "ui/MessageColours.h"
 
 namespace pp {

@@ -1,8 +1,8 @@
 #include "ui/Picture.h"
 
-#include "app/Game.h"
 #include "core/FileLookup.h"
 #include "core/Json.h"
+#include "game/Game.h"
 #include "gfx/Bitmap.h"
 
 namespace pp {

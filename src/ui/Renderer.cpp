@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "items/PanelDraw.h"
 #include "ui/ChoiceButtons.h"
 #include "ui/Status.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "ui/ChoiceButtons.h"
 
 namespace pp {

@@ -1,7 +1,7 @@
 #include <array>
 
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "ui/Status.h"
 
 namespace pp {

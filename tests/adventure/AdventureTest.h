@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "platform/AudioDevice.h"
 #include "support/TestHost.h"

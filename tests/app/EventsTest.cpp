@@ -4,9 +4,9 @@
 #include <fstream>
 #include <string>
 
-#include "app/Events.h"
-#include "app/Game.h"
 #include "app/TestData.h"
+#include "game/Events.h"
+#include "game/Game.h"
 #include "support/TestHost.h"
 #include "ui/Messages.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Events.h"
-#include "app/Game.h"
+#include "game/Events.h"
+#include "game/Game.h"
 #include "support/TestHost.h"
 
 namespace pp {

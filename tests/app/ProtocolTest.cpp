@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
 #include "app/Program.h"
 #include "app/TestData.h"
+#include "game/Game.h"
 #include "platform/headless/HeadlessHost.h"
 #include "ui/Messages.h"
 

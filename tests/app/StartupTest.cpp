@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
 #include "app/Program.h"
-#include "app/Startup.h"
 #include "app/TestData.h"
+#include "game/Game.h"
+#include "game/Startup.h"
 #include "gfx/Bitmap.h"
 #include "platform/headless/HeadlessHost.h"
 #include "support/TestHost.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "platform/Host.h"
 
 namespace pp::test {

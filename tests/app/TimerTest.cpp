@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
-#include "app/Timer.h"
+#include "game/Game.h"
+#include "game/Timer.h"
 #include "support/TestHost.h"
 
 namespace pp {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Events.h"
-#include "app/Game.h"
 #include "app/TestData.h"
+#include "game/Events.h"
+#include "game/Game.h"
 #include "support/TestHost.h"
 
 namespace pp {

@@ -8,8 +8,8 @@
 #include <iterator>
 
 #include "AudioTestSupport.h"
-#include "app/Game.h"
 #include "audio/Sound.h"
+#include "game/Game.h"
 #include "platform/NullAudioDevice.h"
 #include "support/TestHost.h"
 
@@ -35,14 +35,16 @@ class AudioHost : public TestHost {
 
 void WriteFile(const fs::path& p, const std::vector<uint8_t>& bytes) {
   std::ofstream(p, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 class SoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir = fs::temp_directory_path() /
-          ("pp-sound-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ("pp-sound-" +
+           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(dir / "DAT");  // found whatever its case
     WriteFile(dir / "DAT" / "1.WAV", test::FlatWave(200, 140));
     WriteFile(dir / "DAT" / "moji.wav", test::FlatWave(2000, 160));
@@ -160,10 +162,10 @@ TEST_F(SoundTest, TheRecordingKeepsTheGamesTime) {
   auto samples = Recording();
   EXPECT_EQ(samples.size(), 22050u * 2);  // 2000 ms of the game's time
   EXPECT_EQ(samples[22049], 128);
-  EXPECT_EQ(samples[22050], 250);           // the device was idle: no delay at all
+  EXPECT_EQ(samples[22050], 250);            // the device was idle: no delay at all
   EXPECT_EQ(samples[22050 + 999 - 1], 250);  // 500 samples at 11025 Hz become 1000
   EXPECT_EQ(samples[22050 + 1000], 128);
-  EXPECT_EQ(samples[22050 + 11025], 250);   // the muted click, 500 ms later
+  EXPECT_EQ(samples[22050 + 11025], 250);  // the muted click, 500 ms later
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "adventure/Changes.h"
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/TraceView.h"
 
 namespace pp {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "adventure/Growth.h"
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "items/TraceView.h"
 

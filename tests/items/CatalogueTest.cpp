@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "items/TraceView.h"
 

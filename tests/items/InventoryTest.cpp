@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "items/Inventory.h"
 #include "items/TraceView.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/TraceView.h"
 #include "story/RandomName.h"
 

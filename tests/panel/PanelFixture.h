@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "platform/AudioDevice.h"  // TestHost.h needs the complete device type
 #include "support/TestHost.h"

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "app/Events.h"
+#include "game/Events.h"
 #include "items/Panel.h"
 #include "items/PanelDraw.h"
 #include "items/PanelLayout.h"

@@ -1,8 +1,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "items/Catalogue.h"
 #include "items/Panel.h"
 #include "platform/AudioDevice.h"

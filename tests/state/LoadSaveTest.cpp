@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/Game.h"
 #include "core/Cp932.h"
+#include "game/Game.h"
 #include "platform/AudioDevice.h"
 #include "state/AtomicFile.h"
 #include "state/LoadSave.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "platform/AudioDevice.h"
 #include "support/TestHost.h"
 

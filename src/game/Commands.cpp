@@ -1,11 +1,11 @@
-#include "app/Commands.h"
+#include "game/Commands.h"
 
 #include <charconv>
 #include <filesystem>
 #include <optional>
 #include <string>
 
-#include "app/Game.h"
+#include "game/Game.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Png.h"
 #include "state/StateFields.h"

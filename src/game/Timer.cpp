@@ -1,9 +1,9 @@
-#include "app/Timer.h"
+#include "game/Timer.h"
 
 #include <string>
 
-#include "app/Game.h"
 #include "core/Int32.h"
+#include "game/Game.h"
 #include "ui/Renderer.h"
 #include "ui/Status.h"
 

@@ -1,7 +1,7 @@
-#include "app/Title.h"
+#include "game/Title.h"
 
-#include "app/Game.h"
 #include "audio/Sound.h"
+#include "game/Game.h"
 #include "ui/Choices.h"
 #include "ui/Messages.h"
 #include "ui/Picture.h"

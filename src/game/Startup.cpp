@@ -1,9 +1,10 @@
-#include "app/Startup.h"
+#include "game/Startup.h"
 
-#include "app/Game.h"
 #include "audio/Sound.h"
 #include "core/FileLookup.h"
+#include "game/Game.h"
 #include "gfx/Bitmap.h"
+#include "items/Catalogue.h"
 #include "state/LoadSave.h"
 
 namespace pp {
@@ -42,6 +43,8 @@ std::optional<std::string> FormCreate(Game& g) {
 
   s.clickState = 1;
   if (auto error = LoadGame(g)) return error;
+  // The static tables, in their order: the item catalogue, then the conversations.
+  InitItemCatalogue(g);
 
   s.frameIntervalMs = 90;
   s.titlePhase = -2;
