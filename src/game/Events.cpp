@@ -27,6 +27,10 @@ int ChoiceAt(const Game& g, int x, int y) {
   return 0;
 }
 
+// Centre of choice button n (1..3).
+int ChoiceCentreY(int n) { return kChoiceTop[n - 1] + kChoiceHeight / 2; }
+constexpr int kChoiceCentreX = kChoiceLeft + kChoiceWidth / 2;
+
 }  // namespace
 
 void HandleEvent(Game& g, const HostEvent& e) {
@@ -49,6 +53,13 @@ void HandleEvent(Game& g, const HostEvent& e) {
         ChoiceMouseMove(g, n);
       else
         cgMouseMove(g);
+      break;
+    case HostEvent::Type::Choose:
+      // A button the item panel covers cannot be pressed; nor can one before the login screen.
+      if (e.value < 1 || e.value > 3 || ChoiceAt(g, kChoiceCentreX, ChoiceCentreY(e.value)) == 0)
+        break;
+      if (PanelCovers(g, kChoiceCentreX, ChoiceCentreY(e.value))) break;
+      ChoiceMouseDown(g, e.value);
       break;
     case HostEvent::Type::Key:
       if (e.value == kMuteKey) {
@@ -75,7 +86,8 @@ void HandleEvent(Game& g, const HostEvent& e) {
       PanelWheel(g, e.value);
       break;
     case HostEvent::Type::MouseUp:
-      // The picture takes no action on a button going up.
+    case HostEvent::Type::KeyUp:
+      // The picture takes no action on a button or key going up.
       break;
   }
 }

@@ -16,15 +16,17 @@ struct AudioFormat;
 // One input event, in picture coordinates (0..389, 0..259) where it has a position.
 struct HostEvent {
   enum class Type {
-    Tick,        // the 20 ms timer fired
-    MouseDown,   // a mouse button went down at (x, y)
-    MouseMove,   // the pointer moved to (x, y)
-    MouseUp,     // a mouse button went up at (x, y)
-    Wheel,       // mouse wheel by `value` notches (positive = away from the user)
-    Key,         // a key went down; `value` is a key code (13 Enter, 38 up, 40 down, 77 M)
-    AudioDone,   // the audio device finished one or more blocks
-    Command,     // an automation command the game itself answers; `text` holds the line
-    Close,       // the window closes (or the input ends)
+    Tick,       // the 20 ms timer fired
+    MouseDown,  // a mouse button went down at (x, y)
+    MouseMove,  // the pointer moved to (x, y)
+    MouseUp,    // a mouse button went up at (x, y)
+    Wheel,      // mouse wheel by `value` notches (positive = away from the user)
+    Key,        // a key went down; `value` is a key code (HostKey below)
+    KeyUp,      // a key went up; `value` is a key code (only keys that are held matter)
+    Choose,     // choice button `value` (1..3) pressed without the pointer (a key, automation)
+    AudioDone,  // the audio device finished one or more blocks
+    Command,    // an automation command the game itself answers; `text` holds the line
+    Close,      // the window closes (or the input ends)
   };
   Type type = Type::Tick;
   int x = 0, y = 0;
@@ -32,8 +34,34 @@ struct HostEvent {
   std::string text;
 };
 
+// Key codes of HostEvent::Key and KeyUp: the desktop's virtual-key numbers of the time, so that
+// the game's own key handlers read as written (13 Enter, 38 up, 40 down). Keys the game does not
+// know are ignored by it; the additions around the game (log, help, auto mode) take theirs first.
+namespace HostKey {
+inline constexpr int kTab = 9;
+inline constexpr int kEnter = 13;
+inline constexpr int kControl = 17;
+inline constexpr int kEscape = 27;
+inline constexpr int kSpace = 32;
+inline constexpr int kPageUp = 33;
+inline constexpr int kPageDown = 34;
+inline constexpr int kEnd = 35;
+inline constexpr int kHome = 36;
+inline constexpr int kLeft = 37;
+inline constexpr int kUp = 38;
+inline constexpr int kRight = 39;
+inline constexpr int kDown = 40;
+inline constexpr int kA = 65;
+inline constexpr int kL = 76;
+inline constexpr int kM = 77;
+inline constexpr int kS = 83;
+inline constexpr int kF1 = 112;
+// The keypad's Enter, kept apart from the main Enter (which asks the reset question).
+inline constexpr int kPadEnter = 0x100 | kEnter;
+}  // namespace HostKey
+
 // The window's mute key (M): toggles the sound output without changing the game.
-inline constexpr int kMuteKey = 77;
+inline constexpr int kMuteKey = HostKey::kM;
 
 class Host {
  public:

@@ -24,17 +24,18 @@ TEST(HeadlessHost, CommandsBecomeEventsAtTheirPlaces) {
       "screenshot /tmp/a b.png\ntick\ntick 2\nclose\n");
   struct Want {
     Type type;
-    int x, y;
+    int x, y, value;
   };
-  const Want wants[] = {{Type::MouseDown, 100, 100}, {Type::MouseDown, 322, 168},
-                        {Type::MouseDown, 322, 232}, {Type::MouseMove, 322, 200},
-                        {Type::MouseMove, 100, 100}, {Type::Key, 0, 0}};
+  // A chosen button is pressed as such: no pointer position goes with it.
+  const Want wants[] = {{Type::MouseDown, 100, 100, 0}, {Type::Choose, 0, 0, 1},
+                        {Type::Choose, 0, 0, 3},        {Type::MouseMove, 322, 200, 0},
+                        {Type::MouseMove, 100, 100, 0}, {Type::Key, 0, 0, 13}};
   for (const Want& w : wants) {
     HostEvent e = s.host.WaitEvent();
     EXPECT_EQ(e.type, w.type);
     EXPECT_EQ(e.x, w.x);
     EXPECT_EQ(e.y, w.y);
-    EXPECT_EQ(e.value, e.type == Type::Key ? 13 : 0);
+    EXPECT_EQ(e.value, w.value);
   }
   EXPECT_EQ(s.host.WaitEvent().text, "state");
   EXPECT_EQ(s.host.WaitEvent().text, "screenshot /tmp/a b.png");

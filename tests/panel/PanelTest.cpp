@@ -104,9 +104,14 @@ TEST(PanelInput, MouseKeysWheelAndCommandsReachThePanel) {
   HandleEvent(p.g, At(HostEvent::Type::MouseDown, kListX, RowY(2)));
   EXPECT_EQ(p.panel.selectedRow, 2);
   EXPECT_EQ(p.s.selectedItem, 3);
-  // The choice buttons under the panel see nothing.
+  // The choice buttons under the panel see nothing: neither the pointer nor a pressed button
+  // (key 1..3 or `choose N`) reaches them or the rows lying at their places.
   HandleEvent(p.g, At(HostEvent::Type::MouseMove, 300, 168));
   EXPECT_EQ(p.s.hoveredChoice, 0);
+  p.Clear();
+  for (int n = 1; n <= 3; ++n) HandleEvent(p.g, At(HostEvent::Type::Choose, 0, 0, n));
+  EXPECT_EQ(p.panel.selectedRow, 2);
+  EXPECT_TRUE(p.host.traces.empty());
 
   HandleEvent(p.g, At(HostEvent::Type::Key, 0, 0, 40));
   EXPECT_EQ(p.panel.selectedRow, 3);

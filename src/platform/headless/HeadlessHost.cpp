@@ -105,8 +105,9 @@ void HeadlessHost::Parse(const std::string& line) {
   if (word == "click" && arg.empty()) {
     pending_.push_back(Mouse(HostEvent::Type::MouseDown, kPictureX, kPictureY));
   } else if (word == "choose" && Number(arg, 1, 3)) {
-    const int n = static_cast<int>(*Number(arg, 1, 3));
-    pending_.push_back(Mouse(HostEvent::Type::MouseDown, kButtonCentreX, kButtonCentreY[n - 1]));
+    HostEvent e = Event(HostEvent::Type::Choose);
+    e.value = static_cast<int>(*Number(arg, 1, 3));
+    pending_.push_back(e);
   } else if (word == "hover" && Number(arg, 0, 3)) {
     const int n = static_cast<int>(*Number(arg, 0, 3));
     pending_.push_back(
@@ -114,7 +115,7 @@ void HeadlessHost::Parse(const std::string& line) {
                : Mouse(HostEvent::Type::MouseMove, kButtonCentreX, kButtonCentreY[n - 1]));
   } else if (word == "key" && arg == "enter") {
     HostEvent e = Event(HostEvent::Type::Key);
-    e.value = 13;
+    e.value = HostKey::kEnter;
     pending_.push_back(e);
   } else if (word == "tick" && (arg.empty() || Number(arg, 0, kMaxTicks))) {
     pendingTicks_ += arg.empty() ? 1 : *Number(arg, 0, kMaxTicks);

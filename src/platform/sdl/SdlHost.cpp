@@ -20,9 +20,6 @@ constexpr int kPictureWidth = 390;
 constexpr int kPictureHeight = 260;
 constexpr int64_t kTickMs = 20;
 
-// Centres of the three choice buttons, where keys 1-3 press.
-constexpr int kButtonX = 256 + 66;
-constexpr int kButtonY[3] = {156 + 12, 188 + 12, 220 + 12};
 // Where Space clicks: on the picture, away from the buttons.
 constexpr int kPictureClickX = 100, kPictureClickY = 100;
 
@@ -228,10 +225,10 @@ class SdlHost final : public Host {
       case SDLK_2:
       case SDLK_3: {
         if (key.repeat) return;
-        int n = sym - SDLK_1;
-        // A key press is the pointer going to the button and clicking it.
-        queued_.push_back(MouseEvent(HostEvent::Type::MouseMove, kButtonX, kButtonY[n]));
-        queued_.push_back(MouseEvent(HostEvent::Type::MouseDown, kButtonX, kButtonY[n]));
+        // The button itself is pressed; the pointer stays where it is.
+        HostEvent e = TypedEvent(HostEvent::Type::Choose);
+        e.value = 1 + (sym - SDLK_1);
+        queued_.push_back(e);
         return;
       }
       case SDLK_SPACE:
@@ -240,16 +237,16 @@ class SdlHost final : public Host {
         return;
       case SDLK_RETURN:
       case SDLK_KP_ENTER:
-        if (!key.repeat) queued_.push_back(KeyEvent(13));
+        if (!key.repeat) queued_.push_back(KeyEvent(HostKey::kEnter));
         return;
       case SDLK_m:
         if (!key.repeat) queued_.push_back(KeyEvent(kMuteKey));
         return;
       case SDLK_UP:
-        queued_.push_back(KeyEvent(38));
+        queued_.push_back(KeyEvent(HostKey::kUp));
         return;
       case SDLK_DOWN:
-        queued_.push_back(KeyEvent(40));
+        queued_.push_back(KeyEvent(HostKey::kDown));
         return;
       default:
         return;
