@@ -1,6 +1,7 @@
 #include "datagen/Icons.h"
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "datagen/SourceText.h"
@@ -26,14 +27,6 @@ void RoundCorners(IndexedImage& img) {
     }
 }
 
-IndexedImage Enlarge(const IndexedImage& img, int factor) {
-  IndexedImage out(img.width * factor, img.height * factor);
-  for (int y = 0; y < out.height; ++y)
-    for (int x = 0; x < out.width; ++x)
-      out.pixels[static_cast<size_t>(y) * out.width + x] = img.At(x / factor, y / factor);
-  return out;
-}
-
 }  // namespace
 
 std::map<int, IndexedImage> RenderIcons(const SceneTable& icons, const Sources& src) {
@@ -53,7 +46,7 @@ std::map<int, IndexedImage> RenderIcons(const SceneTable& icons, const Sources& 
     for (const auto& [canvasSize, img] : canvases)
       if (size % canvasSize == 0) best = &img;  // ascending: the last that divides is the largest
     if (!best) throw std::runtime_error("no icon canvas divides " + std::to_string(size));
-    out.emplace(size, Enlarge(*best, size / best->width));
+    out.emplace(size, Enlarge(*best, size / best->width, size, size));
   }
   return out;
 }
