@@ -7,6 +7,7 @@
 # Usage: package_test.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
+source="$(cd "$(dirname "$0")/../.." && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 id=io.github.panipani.Panipani
@@ -34,6 +35,12 @@ done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 mandoc -Tlint -W warning "$prefix/share/man/man6/panipani.6"
+# The screenshot element written once the build's screenshot has a web address.
+cmake -DTEMPLATE="$source/packaging/$id.metainfo.xml.in" -DOUT="$work/$id.metainfo.xml" \
+  -DPROJECT_VERSION=1.0.0 -DPANIPANI_RELEASE_DATE=2026-12-09 \
+  -DPANIPANI_SCREENSHOT_URL=https://panipani.invalid/screenshot.png -P "$source/packaging/Metainfo.cmake"
+grep -q '<screenshot type="default">' "$work/$id.metainfo.xml" || fail "no screenshot element"
+appstreamcli validate --no-net "$work/$id.metainfo.xml"
 echo "validators passed"
 
 echo "--- the Debian package"
