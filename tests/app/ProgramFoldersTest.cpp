@@ -1,5 +1,6 @@
 // The built program's folders: the save folder the environment points to, the first start from
-// an older build folder's save, and the settings file, which never changes what the game does.
+// an older build folder's save, and the settings file and the clean-up of an interrupted save,
+// which never change what the game does.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -105,6 +106,9 @@ TEST_F(ProgramFolders, TheSettingsFileAndTheSaveFolderNeverChangeTheGame) {
   const fs::path settings = data.root / "settings.ini";
   const std::string settingsText = "scale = 3\nfullscreen = true\nmute = true\nbogus line\n";
   std::ofstream(settings) << settingsText;
+  // Leftovers of an interrupted save in the save folder go quietly.
+  fs::create_directories(XdgSaveDir());
+  std::ofstream(XdgSaveDir() / ".my.dat.Ab12Cd") << "half a save";
   const ProgramRun withSettings =
       RunProgram(data, environment, seeded + " --settings " + settings.string(), script);
   ASSERT_EQ(withSettings.status, 0) << withSettings.err;
@@ -114,6 +118,7 @@ TEST_F(ProgramFolders, TheSettingsFileAndTheSaveFolderNeverChangeTheGame) {
   EXPECT_EQ(ReadWholeFile(settings), settingsText) << "nothing changed, nothing written";
   EXPECT_EQ(ReadWholeFile(XdgSaveDir() / "my.dat"),
             ReadWholeFile(data.root / "plain-save" / "my.dat"));
+  EXPECT_FALSE(fs::exists(XdgSaveDir() / ".my.dat.Ab12Cd"));
 }
 
 }  // namespace
