@@ -49,6 +49,7 @@ fuzz_smoke() {
 stage "fuzz smoke" fuzz_smoke
 
 stage "window test" tests/e2e/window_test.sh build
+stage "couch window test" tests/e2e/couch_window_test.sh build
 
 stage "install and package" tests/e2e/package_test.sh build
 

@@ -9,11 +9,13 @@ namespace pp {
 
 const char* const kUsage =
     "usage: panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N] "
-    "[--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav]";
+    "[--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav] "
+    "[--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE]";
 
 namespace {
 
 constexpr int kMaxScale = 16;
+constexpr int kMaxReplaySpeed = 1000;
 
 // The whole of `text` as a decimal number in [low, high].
 std::optional<int64_t> ParseNumber(std::string_view text, int64_t low, int64_t high) {
@@ -30,6 +32,7 @@ std::optional<int64_t> ParseNumber(std::string_view text, int64_t low, int64_t h
 OptionsResult ParseOptions(std::span<const std::string_view> args) {
   OptionsResult result;
   ProgramOptions& o = result.options;
+  bool replaySpeedGiven = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     // The value after an option that takes one; sets the error when it is missing.
@@ -40,7 +43,8 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
       }
       return args[++i];
     };
-    if (arg == "--data" || arg == "--save-dir" || arg == "--settings" || arg == "--record-audio") {
+    if (arg == "--data" || arg == "--save-dir" || arg == "--settings" || arg == "--record-audio" ||
+        arg == "--record" || arg == "--replay" || arg == "--final-state") {
       auto v = value();
       if (!v) return result;
       if (v->empty()) {
@@ -54,6 +58,12 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
         o.saveDir = p;
       else if (arg == "--settings")
         o.settingsFile = p;
+      else if (arg == "--record")
+        o.recordPath = p;
+      else if (arg == "--replay")
+        o.replayPath = p;
+      else if (arg == "--final-state")
+        o.finalStatePath = p;
       else
         o.recordAudioPath = p;
     } else if (arg == "--seed") {
@@ -76,6 +86,17 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
         return result;
       }
       o.scale = static_cast<int>(*n);
+    } else if (arg == "--replay-speed") {
+      auto v = value();
+      if (!v) return result;
+      auto n = ParseNumber(*v, 1, kMaxReplaySpeed);
+      if (!n) {
+        result.error = "option --replay-speed needs a number from 1 to " +
+                       std::to_string(kMaxReplaySpeed) + ", not '" + std::string(*v) + "'";
+        return result;
+      }
+      o.replaySpeed = static_cast<int>(*n);
+      replaySpeedGiven = true;
     } else if (arg == "--fullscreen") {
       o.fullscreen = true;
     } else if (arg == "--headless") {
@@ -92,6 +113,16 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
     }
   }
   if (o.autoClick && !o.headless) result.error = "option --auto-click needs --headless";
+  const bool replay = !o.replayPath.empty();
+  if (replay && !o.saveDir)
+    result.error = "option --replay needs --save-dir, so that a replay never writes over a save";
+  if (replay && o.seed)
+    result.error = "option --seed cannot be used with --replay: the seed is in the recording";
+  if (replay && o.autoClick) result.error = "option --auto-click cannot be used with --replay";
+  if (replaySpeedGiven && (!replay || o.headless))
+    result.error = "option --replay-speed needs --replay in the window";
+  if (replay && !o.recordPath.empty() && o.recordPath == o.replayPath)
+    result.error = "option --record cannot overwrite the recording being replayed";
   return result;
 }
 

@@ -2,6 +2,7 @@
 // The command line:
 //   panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N]
 //            [--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav]
+//            [--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE]
 
 #include <cstdint>
 #include <filesystem>
@@ -23,6 +24,10 @@ struct ProgramOptions {
   bool autoClick = false;  // headless only: every click wait ends at once
   bool mute = false;
   std::filesystem::path recordAudioPath;  // empty: no recording
+  std::filesystem::path recordPath;       // --record: the run written as a replay
+  std::filesystem::path replayPath;       // --replay: a recorded run played (seed from it)
+  int replaySpeed = 1;                    // the window replay's speed, 1 = real time
+  std::filesystem::path finalStatePath;   // --final-state: the state event written at the end
   bool help = false;                      // --help: print the usage and stop
 };
 

@@ -1,18 +1,66 @@
 // panipani: the program. Parses the command line, finds its folders and settings, picks the
-// window or the headless host and runs the game on it.
+// window or the headless host, puts the additions and the recorder around it and runs the game
+// on it.
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "app/Launch.h"
 #include "app/Options.h"
 #include "app/Program.h"
+#include "extras/AutoAdvance.h"
+#include "extras/ExtrasHost.h"
+#include "extras/KeyboardChoices.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/sdl/SdlHost.h"
+#include "replay/PacedReplayHost.h"
+#include "replay/RecordingHost.h"
+#include "replay/ReplayFile.h"
+#include "state/StateFields.h"
+
+namespace {
+
+// Runs the game on `host`, recorded into `o.recordPath` when it is given; `onClosed` and the
+// --final-state file see the game once it has closed.
+int RunRecorded(pp::Host& host, const pp::ProgramOptions& o, const pp::GameConfig& config,
+                uint32_t seed, const std::function<void(const pp::Game&)>& onClosed) {
+  bool stateWritten = true;
+  auto closed = [&](const pp::Game& g) {
+    onClosed(g);
+    if (o.finalStatePath.empty()) return;
+    std::ofstream out(o.finalStatePath, std::ios::binary | std::ios::trunc);
+    out << pp::StateJson(g.state) << '\n';
+    if (!out.flush()) {
+      std::fprintf(stderr, "panipani: cannot write the final state %s\n", o.finalStatePath.c_str());
+      stateWritten = false;
+    }
+  };
+  auto finish = [&](int status) { return status == 0 && !stateWritten ? 1 : status; };
+  if (o.recordPath.empty()) return finish(pp::RunGame(host, config, seed, closed));
+  std::ofstream out(o.recordPath, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    std::fprintf(stderr, "panipani: cannot write the recording %s\n", o.recordPath.c_str());
+    return 1;
+  }
+  std::error_code ec;
+  pp::RecordingHost recorder(host, out, {seed, std::filesystem::absolute(config.dataDir, ec)});
+  const int status = finish(pp::RunGame(recorder, config, seed, closed));
+  if (!out) {
+    std::fprintf(stderr, "panipani: the recording %s is incomplete\n", o.recordPath.c_str());
+    return status == 0 ? 1 : status;
+  }
+  return status;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -21,10 +69,24 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "panipani: %s\n", parsed.error.c_str());
     return 2;
   }
-  const pp::ProgramOptions& o = parsed.options;
+  pp::ProgramOptions o = parsed.options;
   if (o.help) {
     std::puts(pp::kUsage);
     return 0;
+  }
+
+  std::optional<uint32_t> replaySeed;
+  std::ifstream replay;
+  if (!o.replayPath.empty()) {
+    std::string error;
+    const std::optional<pp::ReplayHeader> header = pp::ReadReplayHeader(o.replayPath, error);
+    if (!header) {
+      std::fprintf(stderr, "panipani: %s\n", error.c_str());
+      return 1;
+    }
+    replaySeed = header->seed;
+    if (!o.dataDir) o.dataDir = header->dataDir;
+    replay.open(o.replayPath, std::ios::binary);
   }
 
   pp::LaunchResult prepared = pp::PrepareLaunch(o, pp::CurrentUserEnvironment(argv[0]), std::cerr);
@@ -33,11 +95,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   pp::Launch& launch = prepared.launch;
-  const uint32_t seed = o.seed ? *o.seed : pp::TimeOfDaySeed();
+  const uint32_t seed = replaySeed ? *replaySeed : o.seed ? *o.seed : pp::TimeOfDaySeed();
 
   if (o.headless) {
-    pp::HeadlessHost host(std::cin, std::cout, o.autoClick);
-    return pp::RunGame(host, launch.config, seed, [&launch](const pp::Game& g) {
+    pp::HeadlessHost host(replay.is_open() ? replay : std::cin, std::cout, o.autoClick);
+    return RunRecorded(host, o, launch.config, seed, [&launch](const pp::Game& g) {
       pp::RememberChoices(launch, launch.fullscreen, g.config.mute, std::cerr);
     });
   }
@@ -48,12 +110,24 @@ int main(int argc, char** argv) {
   bool fullscreen = launch.fullscreen;
   windowOptions.onFullscreenChange = [&fullscreen](bool now) { fullscreen = now; };
   std::string error;
-  std::unique_ptr<pp::Host> host = pp::CreateSdlHost(windowOptions, error);
-  if (!host) {
+  std::unique_ptr<pp::Host> window = pp::CreateSdlHost(windowOptions, error);
+  if (!window) {
     std::fprintf(stderr, "panipani: %s\n", error.c_str());
     return 1;
   }
-  return pp::RunGame(*host, launch.config, seed, [&](const pp::Game& g) {
+  auto remember = [&](const pp::Game& g) {
     pp::RememberChoices(launch, fullscreen, g.config.mute, std::cerr);
-  });
+  };
+  if (replay.is_open()) {
+    pp::PacedReplayHost host(*window, replay, o.replaySpeed);
+    return RunRecorded(host, o, launch.config, seed, remember);
+  }
+  const pp::Settings defaults;
+  const pp::Settings& settings = launch.settings ? *launch.settings : defaults;
+  pp::ExtrasHost host(*window);
+  // Auto mode sees Space before the keyboard choices turn it into a press.
+  host.Add(std::make_unique<pp::AutoAdvance>(pp::ReadingTimeFrom(settings),
+                                             settings.Get(pp::SettingKeys::kAutoAdvance)));
+  host.Add(std::make_unique<pp::KeyboardChoices>());
+  return RunRecorded(host, o, launch.config, seed, remember);
 }

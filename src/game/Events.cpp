@@ -7,29 +7,19 @@
 #include "game/Timer.h"
 #include "game/Title.h"
 #include "items/PanelInput.h"
+#include "platform/InputLayout.h"
 #include "state/ResetPrompt.h"
 #include "ui/Choices.h"
 
 namespace pp {
 namespace {
 
-// The hit areas sel1..sel3: 133 x 25 at x 256, from the tops below.
-constexpr int kChoiceLeft = 256, kChoiceWidth = 133, kChoiceHeight = 25;
-constexpr int kChoiceTop[3] = {156, 188, 220};
-
 // The choice button (1..3) under (x, y), or 0. The hit areas come into play with the login
 // screen and stay from then on.
 int ChoiceAt(const Game& g, int x, int y) {
   if (g.state.titlePhase < 0) return 0;
-  if (x < kChoiceLeft || x >= kChoiceLeft + kChoiceWidth) return 0;
-  for (int n = 1; n <= 3; ++n)
-    if (y >= kChoiceTop[n - 1] && y < kChoiceTop[n - 1] + kChoiceHeight) return n;
-  return 0;
+  return ChoiceButtonAt(x, y);
 }
-
-// Centre of choice button n (1..3).
-int ChoiceCentreY(int n) { return kChoiceTop[n - 1] + kChoiceHeight / 2; }
-constexpr int kChoiceCentreX = kChoiceLeft + kChoiceWidth / 2;
 
 }  // namespace
 
@@ -67,6 +57,11 @@ void HandleEvent(Game& g, const HostEvent& e) {
         break;
       }
       if (PanelKeyDown(g, e.value)) break;
+      // Space clicks the picture, as a mouse-down away from the buttons does.
+      if (e.value == HostKey::kSpace) {
+        cgMouseDown(g);
+        break;
+      }
       FormKeyDown(g, e.value);
       break;
     case HostEvent::Type::AudioDone:

@@ -7,11 +7,11 @@
 #include "game/Game.h"
 #include "items/Panel.h"
 #include "items/PanelLayout.h"
+#include "platform/Host.h"
 
 namespace pp {
 namespace {
 
-constexpr int kKeyUp = 38, kKeyDown = 40;
 constexpr int kRowsPerNotch = 3;
 
 int RowCount(const ItemPanel& p) { return static_cast<int>(p.rows.size()); }
@@ -52,11 +52,20 @@ void PanelWheel(Game& g, int notches) {
 
 bool PanelKeyDown(Game& g, int key) {
   const ItemPanel& p = g.itemPanel;
-  if (!p.visible || (key != kKeyUp && key != kKeyDown)) return false;
+  if (!p.visible) return false;
+  if (key == HostKey::kSpace || key == HostKey::kPadEnter) {
+    Image1Click(g);
+    return true;
+  }
+  if (key == HostKey::kEscape) {
+    Image2Click(g);
+    return true;
+  }
+  if (key != HostKey::kUp && key != HostKey::kDown) return false;
   if (RowCount(p) == 0) return true;
   int row = 0;
   if (p.selectedRow >= 0)
-    row = std::clamp(p.selectedRow + (key == kKeyDown ? 1 : -1), 0, RowCount(p) - 1);
+    row = std::clamp(p.selectedRow + (key == HostKey::kDown ? 1 : -1), 0, RowCount(p) - 1);
   SelectRow(g, row);
   return true;
 }

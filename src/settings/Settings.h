@@ -40,6 +40,11 @@ namespace SettingKeys {
 inline constexpr IntSetting kScale{"scale", 0, 0, 16};  // window scale; 0: the largest that fits
 inline constexpr BoolSetting kFullscreen{"fullscreen", false};
 inline constexpr BoolSetting kMute{"mute", false};
+// Auto mode at start, and its reading time: the base plus so much per character shown.
+inline constexpr BoolSetting kAutoAdvance{"auto-advance", false};
+inline constexpr IntSetting kAutoReadingBaseMs{"auto-reading-ms", 1200, 0, 60000};
+inline constexpr IntSetting kAutoReadingPerCharacterMs{"auto-reading-ms-per-character", 50, 0,
+                                                       5000};
 }  // namespace SettingKeys
 
 class Settings {

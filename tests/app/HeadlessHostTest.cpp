@@ -51,7 +51,7 @@ TEST(HeadlessHost, CommandsBecomeEventsAtTheirPlaces) {
 
 TEST(HeadlessHost, CommandsNotUnderstoodPrintAnErrorAndChangeNothing) {
   Script s(
-      "jump\nchoose 4\nchoose\nhover -1\ntick -2\ntick 1x\nkey space\nclick 3\nstate now\n"
+      "jump\nchoose 4\nchoose\nhover -1\ntick -2\ntick 1x\nkey nosuch\nclick 3\nstate now\n"
       "screenshot\nset\nconfirm yes\nset enemyName \xff\x81\nclick\n");
   EXPECT_EQ(s.host.WaitEvent().type, Type::MouseDown);
   EXPECT_EQ(s.host.NowMs(), 0);

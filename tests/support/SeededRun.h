@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "app/Program.h"
 #include "extras/ExtrasHost.h"
 #include "platform/headless/HeadlessHost.h"
+#include "replay/RecordingHost.h"
 
 namespace pp::test {
 
@@ -35,17 +37,24 @@ inline std::string LongScript(int decisions = 300) {
   return script + "state\nclose\n";
 }
 
-// The event lines of `script` played with `seed` and --auto-click. `addExtras`, when given, puts
-// additions around the headless host before the game starts.
+// How a seeded script is played: with --auto-click or not, with additions around the headless
+// host (put there before the game starts), recorded or not.
+struct SeededRunOptions {
+  bool autoClick = true;
+  std::function<void(ExtrasHost&)> addExtras;
+  std::ostream* record = nullptr;  // when set, the run is recorded here as a replay
+};
+
+// The event lines of `script` played with `seed` as `options` say.
 inline std::vector<std::string> PlaySeeded(const std::string& script, uint32_t seed,
-                                           const std::function<void(ExtrasHost&)>& addExtras = {}) {
+                                           const SeededRunOptions& options) {
   const char* data = std::getenv("PANIPANI_DATA");
   EXPECT_TRUE(data && std::filesystem::exists(std::filesystem::path(data) / "cg" / "title.bmp"))
       << "the generated data folder is needed";
   if (!data) return {};
   const std::filesystem::path saveDir = std::filesystem::temp_directory_path() /
                                         ("panipani-seeded-" + std::to_string(getpid()) + "-" +
-                                         std::to_string(seed) + (addExtras ? "-x" : ""));
+                                         std::to_string(seed) + (options.addExtras ? "-x" : ""));
   std::filesystem::remove_all(saveDir);
   GameConfig config;
   config.dataDir = data;
@@ -53,19 +62,30 @@ inline std::vector<std::string> PlaySeeded(const std::string& script, uint32_t s
 
   std::istringstream in(script);
   std::ostringstream out;
-  HeadlessHost headless(in, out, /*autoClick=*/true);
-  if (addExtras) {
-    ExtrasHost extras(headless);
-    addExtras(extras);
-    EXPECT_EQ(RunGame(extras, config, seed), 0);
+  HeadlessHost headless(in, out, options.autoClick);
+  ExtrasHost extras(headless);
+  if (options.addExtras) options.addExtras(extras);
+  Host& host = options.addExtras ? static_cast<Host&>(extras) : headless;
+  if (options.record) {
+    RecordingHost recorder(host, *options.record, {seed, config.dataDir});
+    EXPECT_EQ(RunGame(recorder, config, seed), 0);
   } else {
-    EXPECT_EQ(RunGame(headless, config, seed), 0);
+    EXPECT_EQ(RunGame(host, config, seed), 0);
   }
   std::filesystem::remove_all(saveDir);
   std::vector<std::string> lines;
   std::istringstream text(out.str());
   for (std::string line; std::getline(text, line);) lines.push_back(line);
   return lines;
+}
+
+// The event lines of `script` played with `seed` and --auto-click, through the additions that
+// `addExtras` puts around the headless host when it is given.
+inline std::vector<std::string> PlaySeeded(const std::string& script, uint32_t seed,
+                                           const std::function<void(ExtrasHost&)>& addExtras = {}) {
+  SeededRunOptions options;
+  options.addExtras = addExtras;
+  return PlaySeeded(script, seed, options);
 }
 
 }  // namespace pp::test

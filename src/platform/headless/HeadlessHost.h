@@ -1,21 +1,15 @@
 #pragma once
-// The headless host: no window, virtual time, input read as automation commands (one per line)
-// and every automation event written as one line of JSON.
-//
-// Commands: click | choose N | hover N | key enter | confirm yes|no (answers an open
-// confirmation) | tick [N] | state | screenshot PATH | set FIELD[[I]] VALUE |
-// panel select ROW | panel use | panel close | close.
-// End of input closes the game as `close` does. A command that is not understood prints an
-// error event and changes nothing.
+// The headless host: no window, virtual time, input read as automation commands (one per line,
+// see CommandScript.h) and every automation event written as one line of JSON.
+// End of input closes the game as `close` does.
 
 #include <cstdint>
-#include <deque>
 #include <istream>
-#include <optional>
 #include <ostream>
 #include <string>
 
 #include "platform/Host.h"
+#include "platform/headless/CommandScript.h"
 
 namespace pp {
 
@@ -24,9 +18,9 @@ class HeadlessHost final : public Host {
   // With `autoClick`, every click wait ends at once: a wait event queues a click.
   HeadlessHost(std::istream& in, std::ostream& out, bool autoClick = false);
 
-  // Virtual time: 20 ms more for every tick handed out, nothing else moves it.
-  int64_t NowMs() override { return nowMs_; }
-  HostEvent WaitEvent() override;
+  // Virtual time: 20 ms more for every tick handed out (or the time `at` set), nothing else.
+  int64_t NowMs() override { return script_.NowMs(); }
+  HostEvent WaitEvent() override { return script_.Next(); }
   // Nothing is shown; the picture stays in the game for screenshots.
   void Present(const Surface&) override {}
   // Writes {"ev":"caption","text":…}.
@@ -40,17 +34,9 @@ class HeadlessHost final : public Host {
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override;
 
  private:
-  // The next non-blank input line, trimmed; nullopt at the end of input.
-  std::optional<std::string> ReadLine();
-  // Turns one command line into queued events (or an error event).
-  void Parse(const std::string& line);
-
-  std::istream& in_;
   std::ostream& out_;
   bool autoClick_;
-  int64_t nowMs_ = 0;
-  int64_t pendingTicks_ = 0;
-  std::deque<HostEvent> pending_;
+  CommandScript script_;
 };
 
 }  // namespace pp

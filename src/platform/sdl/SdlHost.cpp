@@ -7,11 +7,13 @@
 #include <cstdio>
 #include <ctime>
 #include <deque>
+#include <utility>
 
 #include "gfx/Png.h"
 #include "gfx/Surface.h"
 #include "platform/AudioDevice.h"
 #include "platform/sdl/SdlAudioDevice.h"
+#include "platform/sdl/SdlGamepad.h"
 
 namespace pp {
 namespace {
@@ -19,9 +21,6 @@ namespace {
 constexpr int kPictureWidth = 390;
 constexpr int kPictureHeight = 260;
 constexpr int64_t kTickMs = 20;
-
-// Where Space clicks: on the picture, away from the buttons.
-constexpr int kPictureClickX = 100, kPictureClickY = 100;
 
 HostEvent MouseEvent(HostEvent::Type type, int x, int y) {
   HostEvent e;
@@ -37,9 +36,9 @@ HostEvent TypedEvent(HostEvent::Type type) {
   return e;
 }
 
-HostEvent KeyEvent(int code) {
+HostEvent KeyEvent(int code, HostEvent::Type type = HostEvent::Type::Key) {
   HostEvent e;
-  e.type = HostEvent::Type::Key;
+  e.type = type;
   e.value = code;
   return e;
 }
@@ -48,6 +47,7 @@ class SdlHost final : public Host {
  public:
   SdlHost() = default;
   ~SdlHost() override {
+    gamepads_.reset();
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -62,6 +62,11 @@ class SdlHost final : public Host {
       error = std::string("cannot open a window (") + SDL_GetError() +
               "); run with --headless for the headless mode";
       return false;
+    }
+    // Without controller support the keyboard and mouse still play.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
+      gamepads_ = std::make_unique<SdlGamepads>();
+      if (!gamepads_->AttachTestPad(error)) return false;
     }
     int scale = options.scale > 0 ? options.scale : ComfortableScale();
     window_ =
@@ -102,6 +107,10 @@ class SdlHost final : public Host {
         return e;
       }
       int64_t now = NowMs();
+      if (gamepads_) {
+        gamepads_->Update(now, queued_);
+        if (!queued_.empty()) continue;
+      }
       if (now >= nextTick_) {
         // A late tick is not made up for: the timer fires once and takes up the 20 ms grid.
         nextTick_ = std::max(nextTick_ + kTickMs, now + 1);
@@ -207,7 +216,13 @@ class SdlHost final : public Host {
       case SDL_KEYDOWN:
         TranslateKey(ev.key);
         break;
+      case SDL_KEYUP:
+        // Of the keys that are held, only Ctrl (fast-forward) matters.
+        if (ev.key.keysym.sym == SDLK_LCTRL || ev.key.keysym.sym == SDLK_RCTRL)
+          queued_.push_back(KeyEvent(HostKey::kControl, HostEvent::Type::KeyUp));
+        break;
       default:
+        if (gamepads_ && gamepads_->Translate(ev, queued_)) break;
         if (ev.type == SdlAudioDoneEventType())
           queued_.push_back(TypedEvent(HostEvent::Type::AudioDone));
         break;
@@ -225,6 +240,22 @@ class SdlHost final : public Host {
       if (!key.repeat) SaveScreenshot();
       return;
     }
+    // Keys that act once per press.
+    static constexpr std::pair<SDL_Keycode, int> kOncePerPress[] = {
+        {SDLK_SPACE, HostKey::kSpace},   {SDLK_KP_ENTER, HostKey::kPadEnter},
+        {SDLK_ESCAPE, HostKey::kEscape}, {SDLK_m, kMuteKey},
+        {SDLK_a, HostKey::kA},           {SDLK_l, HostKey::kL},
+        {SDLK_s, HostKey::kS},           {SDLK_F1, HostKey::kF1},
+        {SDLK_PAGEUP, HostKey::kPageUp}, {SDLK_PAGEDOWN, HostKey::kPageDown},
+        {SDLK_HOME, HostKey::kHome},     {SDLK_END, HostKey::kEnd},
+        {SDLK_RETURN, HostKey::kEnter},  {SDLK_LCTRL, HostKey::kControl},
+        {SDLK_RCTRL, HostKey::kControl},
+    };
+    for (const auto& [keycode, code] : kOncePerPress) {
+      if (sym != keycode) continue;
+      if (!key.repeat) queued_.push_back(KeyEvent(code));
+      return;
+    }
     switch (sym) {
       case SDLK_1:
       case SDLK_2:
@@ -236,22 +267,15 @@ class SdlHost final : public Host {
         queued_.push_back(e);
         return;
       }
-      case SDLK_SPACE:
-        if (!key.repeat)
-          queued_.push_back(MouseEvent(HostEvent::Type::MouseDown, kPictureClickX, kPictureClickY));
-        return;
-      case SDLK_RETURN:
-      case SDLK_KP_ENTER:
-        if (!key.repeat) queued_.push_back(KeyEvent(HostKey::kEnter));
-        return;
-      case SDLK_m:
-        if (!key.repeat) queued_.push_back(KeyEvent(kMuteKey));
-        return;
+      // The arrows and Tab repeat while held.
       case SDLK_UP:
         queued_.push_back(KeyEvent(HostKey::kUp));
         return;
       case SDLK_DOWN:
         queued_.push_back(KeyEvent(HostKey::kDown));
+        return;
+      case SDLK_TAB:
+        queued_.push_back(KeyEvent(HostKey::kTab));
         return;
       default:
         return;
@@ -264,6 +288,7 @@ class SdlHost final : public Host {
   uint64_t start_ = 0;
   int64_t nextTick_ = 0;
   std::deque<HostEvent> queued_;
+  std::unique_ptr<SdlGamepads> gamepads_;
   Surface lastFrame_;
   std::filesystem::path screenshotDir_;
   std::function<void(bool)> onFullscreenChange_;

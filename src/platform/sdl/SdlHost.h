@@ -1,7 +1,8 @@
 #pragma once
 // The window host: the 390 x 260 picture in an SDL window, scaled by a whole number with sharp
-// pixels, fullscreen on F11 or Alt+Enter, keys 1-3 for the buttons and Space for a click, F12
-// for a screenshot, M to mute.
+// pixels, fullscreen on F11 or Alt+Enter, F12 for a screenshot; keys 1-3 press the buttons and
+// the other keys the game and its additions know reach them as HostKey codes; game controllers
+// are read as keys (SdlGamepad.h).
 
 #include <filesystem>
 #include <functional>
