@@ -50,6 +50,8 @@ int RunRecorded(pp::Host& host, const pp::ProgramOptions& o, const pp::GameConfi
     std::fprintf(stderr, "panipani: cannot write the recording %s\n", o.recordPath.c_str());
     return 1;
   }
+  if (auto error = pp::KeepStartingSave(o.recordPath, config.saveDir, config.dataDir))
+    std::fprintf(stderr, "panipani: %s\n", error->c_str());
   std::error_code ec;
   pp::RecordingHost recorder(host, out, {seed, std::filesystem::absolute(config.dataDir, ec)});
   const int status = finish(pp::RunGame(recorder, config, seed, closed));
@@ -96,6 +98,10 @@ int main(int argc, char** argv) {
   }
   pp::Launch& launch = prepared.launch;
   const uint32_t seed = replaySeed ? *replaySeed : o.seed ? *o.seed : pp::TimeOfDaySeed();
+  if (replaySeed) {
+    if (auto note = pp::RestoreStartingSave(o.replayPath, launch.config.saveDir))
+      std::fprintf(stderr, "panipani: %s\n", note->c_str());
+  }
 
   if (o.headless) {
     pp::HeadlessHost host(replay.is_open() ? replay : std::cin, std::cout, o.autoClick);

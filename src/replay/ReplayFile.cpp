@@ -3,9 +3,19 @@
 #include <charconv>
 #include <fstream>
 #include <string_view>
+#include <system_error>
+
+#include "core/FileLookup.h"
 
 namespace pp {
+
+namespace fs = std::filesystem;
+
 namespace {
+
+fs::path StartingSavePath(const fs::path& recording) {
+  return fs::path(recording.string() + ".my.dat");
+}
 
 constexpr std::string_view kSeedPrefix = "# panipani replay seed ";
 constexpr std::string_view kDataMark = " data ";
@@ -39,6 +49,35 @@ std::optional<ReplayHeader> ReadReplayHeader(const std::filesystem::path& path,
   }
   error = path.string() + " line 1: not a recording (it must begin '" + std::string(kSeedPrefix) +
           "N" + std::string(kDataMark) + "DIR')";
+  return std::nullopt;
+}
+
+std::optional<std::string> KeepStartingSave(const fs::path& recording, const fs::path& saveDir,
+                                            const fs::path& dataDir) {
+  std::optional<fs::path> start = FindFileNoCase(saveDir, "my.dat");
+  if (!start) {
+    std::optional<fs::path> dat = FindFileNoCase(dataDir, "dat");
+    if (dat) start = FindFileNoCase(*dat, "my.dat");
+  }
+  // No save to start from: the game reports that itself.
+  if (!start) return std::nullopt;
+  std::error_code ec;
+  fs::copy_file(*start, StartingSavePath(recording), fs::copy_options::overwrite_existing, ec);
+  if (ec) return "cannot keep the starting save in " + StartingSavePath(recording).string();
+  return std::nullopt;
+}
+
+std::optional<std::string> RestoreStartingSave(const fs::path& recording, const fs::path& saveDir) {
+  const fs::path kept = StartingSavePath(recording);
+  std::error_code ec;
+  if (!fs::exists(kept, ec))
+    return "no starting save beside the recording (" + kept.string() +
+           "): the replay starts from the save folder's";
+  if (FindFileNoCase(saveDir, "my.dat"))
+    return "the replay starts from " + saveDir.string() + "'s own my.dat, not from " +
+           kept.string();
+  fs::copy_file(kept, saveDir / "my.dat", ec);
+  if (ec) return "cannot copy " + kept.string() + " into " + saveDir.string();
   return std::nullopt;
 }
 

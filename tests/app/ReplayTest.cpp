@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -116,6 +117,27 @@ TEST(Replay, HeadersCommentsAndTheClockAreCheckedAsRead) {
   }
   EXPECT_FALSE(ReadReplayHeader(dir / "missing", error));
   EXPECT_NE(error.find("missing"), std::string::npos);
+
+  // The starting save goes beside the recording and into a replay's empty save folder, never
+  // over a save that is there.
+  const std::filesystem::path save = dir / "save", fresh = dir / "fresh", data = dir / "data";
+  std::filesystem::create_directories(save);
+  std::filesystem::create_directories(fresh);
+  std::filesystem::create_directories(data / "dat");
+  file("save/My.DAT", "played");
+  file("data/dat/my.dat", "shipped");
+  EXPECT_FALSE(KeepStartingSave(dir / "run", save, data));
+  EXPECT_TRUE(RestoreStartingSave(dir / "run", save)) << "the folder's own save stays";
+  EXPECT_FALSE(RestoreStartingSave(dir / "run", fresh));
+  auto read = [](const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  EXPECT_EQ(read(fresh / "my.dat"), "played");
+  EXPECT_EQ(read(save / "My.DAT"), "played");
+  EXPECT_FALSE(KeepStartingSave(dir / "new", fresh / "none", data)) << "no save: the data's";
+  EXPECT_EQ(read(dir / "new.my.dat"), "shipped");
+  EXPECT_TRUE(RestoreStartingSave(dir / "other", fresh / "none"));
   std::filesystem::remove_all(dir);
 
   // Comments are skipped; the clock never runs backwards.
