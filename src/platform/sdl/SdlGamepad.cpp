@@ -106,9 +106,10 @@ bool SdlGamepads::Translate(const SDL_Event& ev, std::deque<HostEvent>& out) {
       if (auto it = open_.find(ev.cdevice.which); it != open_.end()) {
         SDL_GameControllerClose(it->second);
         open_.erase(it);
-        // A direction held on the controller that left is let go.
+        // What was held on the controller that left is let go.
         SetDirection(0, 0, out);
         SetDirection(1, 0, out);
+        out.push_back(Key(HostEvent::Type::KeyUp, HostKey::kControl));
       }
       return true;
     case SDL_CONTROLLERBUTTONDOWN:
