@@ -5,7 +5,7 @@
 # save folder: the two my.dat files must be equal byte for byte and the final state events
 # field by field. A second session attaches SDL's virtual game controller (PANIPANI_TEST_GAMEPAD)
 # whose presses must take the game through the title to "旅立つ".
-# Usage: couch_window_test.sh BUILD_DIR
+# Usage: couch_window_test.sh BUILD_DIR   (KEEP_WORK=1 keeps the scratch folder for a look)
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
