@@ -10,7 +10,7 @@ work="$(mktemp -d)"
 # A home of its own: the window reads and writes its settings there, never in the player's.
 export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
 scale=2
-display=":$((90 + RANDOM % 100))"
+display="${PANIPANI_TEST_DISPLAY:-:$((90 + RANDOM % 100))}"
 cleanup() {
   if [ -n "${game:-}" ]; then
     kill "$game" 2>/dev/null || true
