@@ -18,6 +18,17 @@ Rect Union(Rect a, Rect b) {
               std::max(a.bottom, b.bottom)};
 }
 
+// SDL's drivers for the displays this session names: X11 before Wayland, as SDL orders them.
+std::string DisplayDrivers() {
+  auto named = [](const char* variable) {
+    const char* value = SDL_getenv(variable);
+    return value && *value;
+  };
+  std::string drivers = named("DISPLAY") ? "x11" : "";
+  if (named("WAYLAND_DISPLAY")) drivers += drivers.empty() ? "wayland" : ",wayland";
+  return drivers;
+}
+
 int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 
 // The window that `holder` names in its _NET_SUPPORTING_WM_CHECK property, or None.
@@ -43,9 +54,20 @@ SdlWindow::~SdlWindow() {
 }
 
 bool SdlWindow::Open(int scale, bool fullscreen, std::string& error) {
-  // Left to itself SDL falls back to an off-screen driver and the game would run unseen.
+  // Left to itself SDL falls back to an off-screen driver and the game would run unseen: only a
+  // display the session names is tried, unless the player names a driver on purpose.
   const char* chosen = SDL_getenv("SDL_VIDEODRIVER");
-  if (!chosen || !*chosen) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+  if (!chosen || !*chosen) {
+    const std::string drivers = DisplayDrivers();
+    if (drivers.empty()) {
+      error = std::string(
+                  "cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are "
+                  "unset)") +
+              kHeadlessHint;
+      return false;
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+  }
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error =
         std::string("cannot open a window: no display (") + SDL_GetError() + ")" + kHeadlessHint;
