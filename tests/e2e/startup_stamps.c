@@ -45,7 +45,8 @@ static void FirstPicture(void) {
 
 int SDL_UpdateWindowSurfaceRects(void* window, const void* rects, int n) {
   static int (*real)(void*, const void*, int);
-  if (!real) real = (int (*)(void*, const void*, int))dlsym(RTLD_NEXT, "SDL_UpdateWindowSurfaceRects");
+  if (!real)
+    real = (int (*)(void*, const void*, int))dlsym(RTLD_NEXT, "SDL_UpdateWindowSurfaceRects");
   int result = real(window, rects, n);
   FirstPicture();
   return result;

@@ -103,13 +103,13 @@ TEST(FrameChange, TheSmallestRectangleAroundEveryChangedPixel) {
 TEST(Notice, ShownOnTheCopyAndFadingOut) {
   TextRenderer text;
   Notice notice;
-  EXPECT_FALSE(notice.Visible(0));
+  EXPECT_EQ(notice.Strength(0), 0);
   notice.Show({"スクリーンショット panipani-20260304-050607.png", "保存先: /tmp"}, 1000);
   EXPECT_EQ(notice.Strength(1000), 256);
   EXPECT_EQ(notice.Strength(3499), 256);
   EXPECT_GT(notice.Strength(3750), 0);
   EXPECT_LT(notice.Strength(3750), 256);
-  EXPECT_FALSE(notice.Visible(4000));
+  EXPECT_EQ(notice.Strength(4000), 0);
 
   const Surface frame(390, 260, 0x3366CC);
   Surface shown = frame;

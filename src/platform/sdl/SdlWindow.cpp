@@ -231,12 +231,6 @@ bool SdlWindow::fullscreen() const {
 
 void SdlWindow::SetTitle(const std::string& text) { SDL_SetWindowTitle(window_, text.c_str()); }
 
-int SdlWindow::width() const {
-  int w = 0, h = 0;
-  SDL_GetWindowSize(window_, &w, &h);
-  return w;
-}
-
 int SdlWindow::ComfortableScale() {
   SDL_Rect usable;
   int scale = 2;

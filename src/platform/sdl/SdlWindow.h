@@ -49,7 +49,6 @@ class SdlWindow {
   const PictureLayout& layout() const { return layout_; }
   // The last frame shown, as the game drew it.
   const Surface& shownFrame() const { return shown_; }
-  int width() const;
 
  private:
   static int ComfortableScale();

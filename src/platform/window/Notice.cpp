@@ -35,8 +35,6 @@ void Notice::Show(std::vector<std::string> lines, int64_t nowMs) {
   shown_ = !lines_.empty();
 }
 
-bool Notice::Visible(int64_t nowMs) const { return Strength(nowMs) > 0; }
-
 int Notice::Strength(int64_t nowMs) const {
   if (!shown_) return 0;
   const int64_t age = nowMs - shownAt_;

@@ -16,9 +16,8 @@ class Notice {
  public:
   // Shows `lines` (UTF-8, at most a few) from `nowMs` on, in place of any earlier notice.
   void Show(std::vector<std::string> lines, int64_t nowMs);
-  // True while the notice is on screen at `nowMs`.
-  bool Visible(int64_t nowMs) const;
-  // The strength 0..256 the notice has at `nowMs`: full, then fading to 0 over its last part.
+  // The strength 0..256 the notice has at `nowMs`: full, then fading to 0 over its last part
+  // (0: not on screen).
   int Strength(int64_t nowMs) const;
   // The band of a picture of `pictureHeight` rows that the notice covers.
   Rect Area(int pictureWidth, int pictureHeight) const;
