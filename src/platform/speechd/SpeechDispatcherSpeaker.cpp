@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <pthread.h>
 
+#include <cctype>
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
@@ -104,8 +105,10 @@ SPDConnection* Connect(Library& lib, std::string& error) {
   SPDConnection* connection =
       lib.open("panipani", "main", nullptr, SPD_MODE_SINGLE, nullptr, /*autospawn=*/1, &why);
   if (!connection) {
-    error =
-        "speech-dispatcher cannot be reached (" + std::string(why ? why : "no reason given") + ")";
+    std::string reason = why ? why : "no reason given";
+    while (!reason.empty() && std::isspace(static_cast<unsigned char>(reason.back())))
+      reason.pop_back();
+    error = "speech-dispatcher cannot be reached (" + reason + ")";
     std::free(why);
     return nullptr;
   }
