@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gfx/Text.h"
+#include "support/SeededRun.h"
 
 namespace pp {
 namespace {
@@ -190,6 +191,17 @@ TEST(TextFont, ABitmapFontDrawsWhatItHasAndTheOutlineFontTheRest) {
   outline.Draw(outlineInk, 2, 2, "腹", style);
   EXPECT_GT(CountInk(bitmapInk), 0);
   EXPECT_FALSE(SamePixels(bitmapInk, outlineInk));
+}
+
+TEST(TextFont, ASeededRunGivesTheSameEventsWithABitmapFont) {
+  const char* bitmap = "/usr/share/fonts/X11/misc/shnmk12.pcf.gz";
+  if (!std::filesystem::exists(bitmap)) GTEST_SKIP() << "xfonts-shinonome is not installed";
+  const std::string script = test::LongScript();
+  test::SeededRunOptions chosen;
+  chosen.fontPath = bitmap;
+  const std::vector<std::string> plain = test::PlaySeeded(script, 13);
+  ASSERT_GT(plain.size(), 500u);
+  EXPECT_EQ(plain, test::PlaySeeded(script, 13, chosen));
 }
 
 TEST(TextFont, AFileThatIsNoFontIsRefusedByName) {
