@@ -6,17 +6,19 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libfreetype-dev fonts-ipafont-gothic
+  libsdl2-dev libfreetype-dev fonts-ipafont-gothic libspeechd-dev
   libgtest-dev libbenchmark-dev
 )
 # The test run also needs the fuzzing compiler, a virtual X server and the tools of the
 # window test, sox for foreign test waves, SDL_mixer for the mixer benchmark, and for the
 # install and package checks dpkg-dev (the package's library dependencies), lintian and the
 # validators of the desktop entry, the AppStream metadata and the manual page; openbox is the
-# window manager of the couch window test and of the window test's second pass.
+# window manager of the couch window test and of the window test's second pass; the speech daemon
+# with espeak-ng for the speech test and a JIS bitmap font for the font chain's test.
 if [ "${1:-}" = "--for-tests" ]; then
   packages+=(clang libclang-rt-14-dev xvfb xdotool imagemagick sox libsdl2-mixer-dev
-    dpkg-dev lintian desktop-file-utils appstream mandoc file openbox)
+    dpkg-dev lintian desktop-file-utils appstream mandoc file openbox
+    speech-dispatcher speech-dispatcher-espeak-ng xfonts-shinonome)
 fi
 
 missing=()

@@ -36,6 +36,9 @@ LaunchResult PrepareLaunch(const ProgramOptions& o, const UserEnvironment& env,
   launch.scale = o.scale > 0 ? o.scale : settings.Get(SettingKeys::kScale);
   launch.fullscreen = o.fullscreen || settings.Get(SettingKeys::kFullscreen);
   launch.config.mute = o.mute || settings.Get(SettingKeys::kMute);
+  launch.config.fontPath =
+      o.fontPath.empty() ? std::filesystem::path(settings.Get(SettingKeys::kFont)) : o.fontPath;
+  launch.speak = o.speak || settings.Get(SettingKeys::kSpeak);
   return result;
 }
 

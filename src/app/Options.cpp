@@ -10,7 +10,8 @@ namespace pp {
 const char* const kUsage =
     "usage: panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N] "
     "[--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav] "
-    "[--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE]";
+    "[--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE] [--speak] "
+    "[--font FILE]";
 
 namespace {
 
@@ -44,7 +45,7 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
       return args[++i];
     };
     if (arg == "--data" || arg == "--save-dir" || arg == "--settings" || arg == "--record-audio" ||
-        arg == "--record" || arg == "--replay" || arg == "--final-state") {
+        arg == "--record" || arg == "--replay" || arg == "--final-state" || arg == "--font") {
       auto v = value();
       if (!v) return result;
       if (v->empty()) {
@@ -64,6 +65,8 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
         o.replayPath = p;
       else if (arg == "--final-state")
         o.finalStatePath = p;
+      else if (arg == "--font")
+        o.fontPath = p;
       else
         o.recordAudioPath = p;
     } else if (arg == "--seed") {
@@ -105,6 +108,8 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
       o.autoClick = true;
     } else if (arg == "--mute") {
       o.mute = true;
+    } else if (arg == "--speak") {
+      o.speak = true;
     } else if (arg == "--help") {
       o.help = true;
     } else {

@@ -2,7 +2,8 @@
 // The command line:
 //   panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N]
 //            [--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav]
-//            [--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE]
+//            [--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE] [--speak]
+//            [--font FILE]
 
 #include <cstdint>
 #include <filesystem>
@@ -28,6 +29,8 @@ struct ProgramOptions {
   std::filesystem::path replayPath;       // --replay: a recorded run played (seed from it)
   int replaySpeed = 1;                    // the window replay's speed, 1 = real time
   std::filesystem::path finalStatePath;   // --final-state: the state event written at the end
+  bool speak = false;                     // read messages and choices aloud from the start
+  std::filesystem::path fontPath;         // empty: the settings' font or the installed one
   bool help = false;                      // --help: print the usage and stop
 };
 

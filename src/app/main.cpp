@@ -19,8 +19,10 @@
 #include "extras/AutoAdvance.h"
 #include "extras/ExtrasHost.h"
 #include "extras/KeyboardChoices.h"
+#include "extras/ReadAloud.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/sdl/SdlHost.h"
+#include "platform/speechd/SpeechDispatcherSpeaker.h"
 #include "replay/PacedReplayHost.h"
 #include "replay/RecordingHost.h"
 #include "replay/ReplayFile.h"
@@ -60,6 +62,15 @@ int RunRecorded(pp::Host& host, const pp::ProgramOptions& o, const pp::GameConfi
     return status == 0 ? 1 : status;
   }
   return status;
+}
+
+// Speech through speech-dispatcher, read from the start when `on`; a missing daemon is told once
+// on stderr and the game goes on.
+void AddSpeech(pp::ExtrasHost& host, bool on) {
+  auto speaker = pp::CreateSpeechDispatcherSpeaker([](const std::string& why) {
+    std::fprintf(stderr, "panipani: no speech: %s; the game goes on without it\n", why.c_str());
+  });
+  host.Add(std::make_unique<pp::ReadAloud>(std::move(speaker), on));
 }
 
 }  // namespace
@@ -105,9 +116,13 @@ int main(int argc, char** argv) {
 
   if (o.headless) {
     pp::HeadlessHost host(replay.is_open() ? replay : std::cin, std::cout, o.autoClick);
-    return RunRecorded(host, o, launch.config, seed, [&launch](const pp::Game& g) {
+    auto remember = [&launch](const pp::Game& g) {
       pp::RememberChoices(launch, launch.fullscreen, g.config.mute, std::cerr);
-    });
+    };
+    if (!launch.speak) return RunRecorded(host, o, launch.config, seed, remember);
+    pp::ExtrasHost spoken(host);
+    AddSpeech(spoken, true);
+    return RunRecorded(spoken, o, launch.config, seed, remember);
   }
   pp::SdlHostOptions windowOptions;
   windowOptions.scale = launch.scale;
@@ -135,5 +150,7 @@ int main(int argc, char** argv) {
   host.Add(std::make_unique<pp::AutoAdvance>(pp::ReadingTimeFrom(settings),
                                              settings.Get(pp::SettingKeys::kAutoAdvance)));
   host.Add(std::make_unique<pp::KeyboardChoices>());
+  // Key S switches speech on and off in the window, so it is always there.
+  AddSpeech(host, launch.speak);
   return RunRecorded(host, o, launch.config, seed, remember);
 }

@@ -4,7 +4,8 @@
 
 namespace pp {
 
-Game::Game(Host& h, GameConfig c, uint32_t seed) : host(h), config(std::move(c)), random(seed) {}
+Game::Game(Host& h, GameConfig c, uint32_t seed)
+    : host(h), config(std::move(c)), random(seed), text(config.fontPath.string()) {}
 
 Game::~Game() = default;
 

@@ -26,6 +26,7 @@ struct GameConfig {
   std::filesystem::path saveDir;  // holds my.dat and the score report; empty: saving is refused
   std::filesystem::path recordAudioPath;  // non-empty: also write the audio output to this WAVE
   bool mute = false;                      // silence the output; the game behaves the same
+  std::filesystem::path fontPath;         // non-empty: the font the texts are drawn with first
 };
 
 class Game {

@@ -22,8 +22,11 @@ struct TextStyle {
 
 class TextRenderer {
  public:
-  // Opens the font file at `fontPath`; an empty path picks the first installed Japanese Gothic
-  // font found. Throws std::runtime_error naming the file when no font can be opened.
+  // Draws with the font file at `fontPath` (an outline font, or a bitmap font in any format
+  // FreeType reads, with Unicode or JIS codes) and, for what it lacks or at sizes it has no
+  // strike for, the first installed Japanese Gothic outline font; an empty path draws with that
+  // outline font alone. Throws std::runtime_error naming the file when it cannot be drawn with,
+  // or when no font at all is found.
   explicit TextRenderer(const std::string& fontPath = {});
   ~TextRenderer();
   TextRenderer(const TextRenderer&) = delete;
@@ -35,6 +38,10 @@ class TextRenderer {
   int Width(std::string_view text, int pointSize, bool bold);
   // Height in pixels of a line of text (the cell height).
   int Height(int pointSize);
+  // Which font of the chain draws the first character of UTF-8 `character` at `pointSize`
+  // (0 the chosen font, or the outline font when none was chosen; 1 the outline font behind a
+  // chosen one); -1 when none has it and a missing-character box is drawn.
+  int FaceOf(std::string_view character, int pointSize);
 
  private:
   struct Impl;

@@ -45,6 +45,10 @@ inline constexpr BoolSetting kAutoAdvance{"auto-advance", false};
 inline constexpr IntSetting kAutoReadingBaseMs{"auto-reading-ms", 1200, 0, 60000};
 inline constexpr IntSetting kAutoReadingPerCharacterMs{"auto-reading-ms-per-character", 50, 0,
                                                        5000};
+// Speech at start (key S switches it in the window), and the font the texts are drawn with
+// first (empty: the installed outline font).
+inline constexpr BoolSetting kSpeak{"speak", false};
+inline constexpr TextSetting kFont{"font", ""};
 }  // namespace SettingKeys
 
 class Settings {

@@ -48,5 +48,30 @@ TEST(Launch, TheCommandLineWinsForTheRunAndOnlyWindowChoicesAreWrittenBack) {
   EXPECT_EQ(ReadWholeFile(file), "# kept\nscale = 4\nfullscreen = false\nlater = 1\n");
 }
 
+TEST(Launch, SpeechAndTheFontComeFromTheFileUnlessTheCommandLineSaysSo) {
+  test::TempData temp;
+  const UserEnvironment env{(temp.root / "home").string(), "", "", temp.root / "bin"};
+  const fs::path file = temp.root / "settings.ini";
+  std::ofstream(file) << "speak = yes\nfont = /usr/share/fonts/X11/misc/shnmk12.pcf.gz\n";
+  ProgramOptions o;
+  o.dataDir = temp.dataDir;
+  o.settingsFile = file;
+  std::ostringstream warnings;
+  LaunchResult r = PrepareLaunch(o, env, warnings);
+  ASSERT_EQ(r.error, "");
+  EXPECT_TRUE(r.launch.speak);
+  EXPECT_EQ(r.launch.config.fontPath, fs::path("/usr/share/fonts/X11/misc/shnmk12.pcf.gz"));
+
+  o.fontPath = "mine.ttf";
+  r = PrepareLaunch(o, env, warnings);
+  EXPECT_EQ(r.launch.config.fontPath, fs::path("mine.ttf"));
+  std::ofstream(file) << "speak = off\n";
+  o.fontPath.clear();
+  r = PrepareLaunch(o, env, warnings);
+  EXPECT_FALSE(r.launch.speak);
+  EXPECT_TRUE(r.launch.config.fontPath.empty()) << "the installed outline font";
+  EXPECT_EQ(warnings.str(), "");
+}
+
 }  // namespace
 }  // namespace pp

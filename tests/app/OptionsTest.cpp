@@ -12,9 +12,10 @@ namespace {
 OptionsResult Parse(std::vector<std::string_view> args) { return ParseOptions(args); }
 
 TEST(Options, EveryOptionIsRead) {
-  OptionsResult r = Parse({"--data", "d", "--save-dir", "s", "--settings", "t.ini", "--seed",
-                           "4294967295", "--scale", "3", "--fullscreen", "--headless",
-                           "--auto-click", "--mute", "--record-audio", "out.wav"});
+  OptionsResult r =
+      Parse({"--data", "d", "--save-dir", "s", "--settings", "t.ini", "--seed", "4294967295",
+             "--scale", "3", "--fullscreen", "--headless", "--auto-click", "--mute",
+             "--record-audio", "out.wav", "--speak", "--font", "f.pcf.gz"});
   ASSERT_EQ(r.error, "");
   const ProgramOptions& o = r.options;
   EXPECT_EQ(o.dataDir, std::filesystem::path("d"));
@@ -24,15 +25,26 @@ TEST(Options, EveryOptionIsRead) {
   EXPECT_EQ(o.scale, 3);
   EXPECT_TRUE(o.fullscreen && o.headless && o.autoClick && o.mute);
   EXPECT_EQ(o.recordAudioPath, std::filesystem::path("out.wav"));
+  EXPECT_TRUE(o.speak);
+  EXPECT_EQ(o.fontPath, std::filesystem::path("f.pcf.gz"));
 }
 
 TEST(Options, BadLinesNameTheOptionOnOneLine) {
-  const std::vector<std::vector<std::string_view>> cases = {
-      {"--bogus"},      {"--headless", "extra"},  {"--seed"},
-      {"--seed", "-1"}, {"--seed", "4294967296"}, {"--seed", "12x"},
-      {"--scale", "0"}, {"--scale", "17"},        {"--data"},
-      {"--data", ""},   {"--auto-click"},         {"--data=dir"},
-      {"--settings"}};
+  const std::vector<std::vector<std::string_view>> cases = {{"--bogus"},
+                                                            {"--headless", "extra"},
+                                                            {"--seed"},
+                                                            {"--seed", "-1"},
+                                                            {"--seed", "4294967296"},
+                                                            {"--seed", "12x"},
+                                                            {"--scale", "0"},
+                                                            {"--scale", "17"},
+                                                            {"--data"},
+                                                            {"--data", ""},
+                                                            {"--auto-click"},
+                                                            {"--data=dir"},
+                                                            {"--settings"},
+                                                            {"--font"},
+                                                            {"--font", ""}};
   for (const auto& args : cases) {
     OptionsResult r = Parse(args);
     // The option named is the bad word itself, or the option whose value is bad.

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
 #include "gfx/Text.h"
+#include "support/SeededRun.h"
 
 namespace pp {
 namespace {
@@ -164,6 +166,54 @@ TEST_F(Text, ClipsAtTheEdgesAndSurvivesBrokenText) {
       text.Width("A" + replacement + replacement + "B" + replacement + replacement + replacement, 8,
                  false));
   EXPECT_EQ(text.Width("\xE3\x81", 8, false), text.Width(replacement + replacement, 8, false));
+}
+
+TEST(TextFont, ABitmapFontDrawsWhatItHasAndTheOutlineFontTheRest) {
+  // A JIS X 0208 strike of 12 dots: full-width characters only, no ASCII, no half-width kana.
+  const char* bitmap = "/usr/share/fonts/X11/misc/shnmk12.pcf.gz";
+  if (!std::filesystem::exists(bitmap)) GTEST_SKIP() << "xfonts-shinonome is not installed";
+  TextRenderer chain(bitmap);
+  TextRenderer outline;
+  for (const char* own : {"腹", "麻", "痺", "獄", "あ", "ア", "￥", "★"})
+    EXPECT_EQ(chain.FaceOf(own, 8), 0) << own;
+  for (const char* lacking : {"A", "0", "ｽ", "ﾟ", "\\"}) {
+    EXPECT_EQ(chain.FaceOf(lacking, 8), 1) << lacking;
+    EXPECT_EQ(chain.Width(lacking, 8, true), outline.Width(lacking, 8, true)) << lacking;
+  }
+  EXPECT_EQ(chain.FaceOf("腹", 7), 1) << "no strike near 9 pixels: the outline draws it";
+  EXPECT_EQ(chain.FaceOf("\xEE\x80\x80", 8), -1) << "a character no font has";
+  EXPECT_EQ(chain.Width("腹", 8, false), 12);
+
+  TextStyle style;
+  style.color = kInk;
+  Surface bitmapInk(40, 20, kPaper), outlineInk(40, 20, kPaper);
+  chain.Draw(bitmapInk, 2, 2, "腹", style);
+  outline.Draw(outlineInk, 2, 2, "腹", style);
+  EXPECT_GT(CountInk(bitmapInk), 0);
+  EXPECT_FALSE(SamePixels(bitmapInk, outlineInk));
+}
+
+TEST(TextFont, ASeededRunGivesTheSameEventsWithABitmapFont) {
+  const char* bitmap = "/usr/share/fonts/X11/misc/shnmk12.pcf.gz";
+  if (!std::filesystem::exists(bitmap)) GTEST_SKIP() << "xfonts-shinonome is not installed";
+  const std::string script = test::LongScript();
+  test::SeededRunOptions chosen;
+  chosen.fontPath = bitmap;
+  const std::vector<std::string> plain = test::PlaySeeded(script, 13);
+  ASSERT_GT(plain.size(), 500u);
+  EXPECT_EQ(plain, test::PlaySeeded(script, 13, chosen));
+}
+
+TEST(TextFont, AFileThatIsNoFontIsRefusedByName) {
+  const auto path = std::filesystem::temp_directory_path() / "panipani-not-a-font.ttf";
+  { std::ofstream(path) << "not a font"; }
+  try {
+    TextRenderer text(path.string());
+    FAIL() << "no error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();
+  }
+  std::filesystem::remove(path);
 }
 
 TEST(TextFont, MissingFontNamesTheFile) {

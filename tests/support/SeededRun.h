@@ -43,6 +43,7 @@ struct SeededRunOptions {
   bool autoClick = true;
   std::function<void(ExtrasHost&)> addExtras;
   std::ostream* record = nullptr;  // when set, the run is recorded here as a replay
+  std::filesystem::path fontPath;  // when set, the texts are drawn with this font first
 };
 
 // The event lines of `script` played with `seed` as `options` say.
@@ -59,6 +60,7 @@ inline std::vector<std::string> PlaySeeded(const std::string& script, uint32_t s
   GameConfig config;
   config.dataDir = data;
   config.saveDir = saveDir;
+  config.fontPath = options.fontPath;
 
   std::istringstream in(script);
   std::ostringstream out;
