@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/Cp932.h"
-#include "gfx/Utf8.h"
+#include "core/Utf8.h"
 
 namespace pp {
 
