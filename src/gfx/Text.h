@@ -1,13 +1,14 @@
 #pragma once
-// Japanese text drawn with FreeType from an installed Gothic font, without anti-aliasing, bold
-// as the desktop of the time made it (each glyph struck twice one pixel apart, advance + 1).
-// Sizes are in points at 96 dpi (7 pt = 9 px, 8 pt = 11 px, 10 pt = 13 px). The byte 0x5C
-// draws as the yen sign.
+// Japanese text drawn from a glyph source (FreeType from an installed Gothic font, or a glyph
+// file baked from it), without anti-aliasing, bold as the desktop of the time made it (each
+// glyph struck twice one pixel apart, advance + 1). Sizes are in points at 96 dpi (7 pt = 9 px,
+// 8 pt = 11 px, 10 pt = 13 px). The byte 0x5C draws as the yen sign.
 
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "gfx/GlyphSource.h"
 #include "gfx/Surface.h"
 
 namespace pp {
@@ -25,9 +26,12 @@ class TextRenderer {
   // Draws with the font file at `fontPath` (an outline font, or a bitmap font in any format
   // FreeType reads, with Unicode or JIS codes) and, for what it lacks or at sizes it has no
   // strike for, the first installed Japanese Gothic outline font; an empty path draws with that
-  // outline font alone. Throws std::runtime_error naming the file when it cannot be drawn with,
-  // or when no font at all is found.
+  // outline font alone. When the environment variable PANIPANI_GLYPHS names a baked glyph file,
+  // or in a build without FreeType (the glyph file PANIPANI_DEFAULT_GLYPHS), the text is drawn
+  // from that file instead and `fontPath` must be empty. Throws std::runtime_error naming the
+  // file when it cannot be drawn with, or when no font at all is found.
   explicit TextRenderer(const std::string& fontPath = {});
+  explicit TextRenderer(std::unique_ptr<GlyphSource> source);
   ~TextRenderer();
   TextRenderer(const TextRenderer&) = delete;
   TextRenderer& operator=(const TextRenderer&) = delete;
@@ -38,10 +42,13 @@ class TextRenderer {
   int Width(std::string_view text, int pointSize, bool bold);
   // Height in pixels of a line of text (the cell height).
   int Height(int pointSize);
-  // Which font of the chain draws the first character of UTF-8 `character` at `pointSize`
-  // (0 the chosen font, or the outline font when none was chosen; 1 the outline font behind a
-  // chosen one); -1 when none has it and a missing-character box is drawn.
+  // Which font of the FreeType chain draws the first character of UTF-8 `character` at
+  // `pointSize` (0 the chosen font, or the outline font when none was chosen; 1 the outline font
+  // behind a chosen one); -1 when none has it and a missing-character box is drawn, and when the
+  // text is drawn from a glyph file.
   int FaceOf(std::string_view character, int pointSize);
+  // The em in pixels that text of `pointSize` is drawn at.
+  static int PixelSize(int pointSize);
 
  private:
   struct Impl;

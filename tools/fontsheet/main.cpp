@@ -16,7 +16,7 @@
 #include "gfx/Png.h"
 #include "gfx/Surface.h"
 #include "gfx/Text.h"
-#include "gfx/Utf8.h"
+#include "core/Utf8.h"
 
 namespace {
 
