@@ -1,6 +1,8 @@
 #pragma once
 // Glyphs rasterised by FreeType without anti-aliasing from a chain of fonts: a chosen font, then
 // an installed Japanese Gothic outline font for what it lacks.
+// The glyph file (tools/glyphbake) is baked from the default chain (no chosen font), so a
+// change of the outline font made here reaches the builds without FreeType too.
 
 #include <memory>
 #include <string>
