@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "core/Cp932.h"
+#include "core/Utf8.h"
 #include "gfx/Png.h"
 #include "gfx/Surface.h"
 #include "gfx/Text.h"
-#include "core/Utf8.h"
 
 namespace {
 
