@@ -8,8 +8,8 @@ namespace pp {
 namespace {
 
 constexpr int kPoints = 8;
-constexpr int kRowHeight = 13;
-constexpr int kKeysX = 10, kActionX = 124, kTop = 24;
+constexpr int kRowHeight = 12;
+constexpr int kKeysX = 10, kActionX = 128, kTop = 22;
 constexpr Color kTitleColour = Hex(0xFFDD66);
 constexpr Color kKeysColour = Hex(0xEECC55);
 constexpr Color kActionColour = Hex(0xCCCCCC);
