@@ -13,6 +13,7 @@ std::vector<HelpLine> WindowHelp(const EyeOptions& options) {
       {"", "Home/End scroll; Esc, L, click close)"},
       {"Wheel, Up/Down", "the item panel's list; Space uses, Esc closes"},
       {"M", "sound off / on"},
+      {"S", "speech on / off"},
       {"F11, Alt+Enter", "fullscreen"},
       {"F12", "screenshot into the save folder"},
       {"Enter", "erase every record (asks first)"},

@@ -29,7 +29,7 @@ TEST(KeysHelp, ListsEveryWindowKeyAndClosesOnAnyKeyOrClickWithoutPassingIt) {
         return true;
     return false;
   };
-  for (const char* key : {"Space", "1  2  3", "L", "M", "F11", "F12", "Enter", "F1"})
+  for (const char* key : {"Space", "1  2  3", "L", "M", "S", "F11", "F12", "Enter", "F1"})
     EXPECT_TRUE(has(key, "")) << key;
   EXPECT_TRUE(has("Reduce flashing", "on"));
   EXPECT_TRUE(has("Text backing", "off"));
