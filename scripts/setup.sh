@@ -16,7 +16,7 @@ packages=(
 # window manager of the couch window test and of the window test's second pass; the speech daemon
 # with espeak-ng for the speech test and a JIS bitmap font for the font chain's test.
 if [ "${1:-}" = "--for-tests" ]; then
-  packages+=(clang libclang-rt-14-dev xvfb xdotool imagemagick sox libsdl2-mixer-dev
+  packages+=(clang libclang-rt-14-dev xvfb xdotool xclip imagemagick sox libsdl2-mixer-dev
     dpkg-dev lintian desktop-file-utils appstream mandoc file openbox
     speech-dispatcher speech-dispatcher-espeak-ng xfonts-shinonome)
 fi

@@ -39,6 +39,16 @@ LaunchResult PrepareLaunch(const ProgramOptions& o, const UserEnvironment& env,
   launch.config.fontPath =
       o.fontPath.empty() ? std::filesystem::path(settings.Get(SettingKeys::kFont)) : o.fontPath;
   launch.speak = o.speak || settings.Get(SettingKeys::kSpeak);
+  launch.config.reduceFlashing = o.reduceFlashing || settings.Get(SettingKeys::kReduceFlashing);
+  launch.config.textBacking = o.textBacking || settings.Get(SettingKeys::kTextBacking);
+  launch.textHook = o.textHook;
+  if (launch.textHook == TextHookMode::Off) {
+    const std::string hook = settings.Get(SettingKeys::kTextHook);
+    launch.textHook = ParseTextHookMode(hook);
+    if (launch.textHook == TextHookMode::Off && hook != "off")
+      warnings << "panipani: " << settings.path().string()
+               << ": text-hook is off, print or copy, not '" << hook << "'; the hook stays off\n";
+  }
   return result;
 }
 

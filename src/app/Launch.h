@@ -17,7 +17,8 @@ struct Launch {
   GameConfig config;  // the data folder, the prepared save folder, mute, the recording
   int scale = 0;      // window scale; 0: the window picks the largest that fits
   bool fullscreen = false;
-  bool speak = false;  // speech from the start
+  bool speak = false;                         // speech from the start
+  TextHookMode textHook = TextHookMode::Off;  // headless: print only, to standard error
   // The settings file this run reads and writes back: the window's always, the headless
   // mode's only with --settings, so that automation stays reproducible.
   std::optional<Settings> settings;

@@ -11,7 +11,7 @@ const char* const kUsage =
     "usage: panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N] "
     "[--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav] "
     "[--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE] [--speak] "
-    "[--font FILE]";
+    "[--font FILE] [--text-hook print|copy] [--reduce-flashing] [--text-backing]";
 
 namespace {
 
@@ -110,6 +110,18 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
       o.mute = true;
     } else if (arg == "--speak") {
       o.speak = true;
+    } else if (arg == "--text-hook") {
+      auto v = value();
+      if (!v) return result;
+      o.textHook = ParseTextHookMode(*v);
+      if (o.textHook == TextHookMode::Off) {
+        result.error = "option --text-hook needs print or copy, not '" + std::string(*v) + "'";
+        return result;
+      }
+    } else if (arg == "--reduce-flashing") {
+      o.reduceFlashing = true;
+    } else if (arg == "--text-backing") {
+      o.textBacking = true;
     } else if (arg == "--help") {
       o.help = true;
     } else {
@@ -128,6 +140,9 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
     result.error = "option --replay-speed needs --replay in the window";
   if (replay && !o.recordPath.empty() && o.recordPath == o.replayPath)
     result.error = "option --record cannot overwrite the recording being replayed";
+  // Standard output is the event stream there; the hook's lines go to standard error instead.
+  if (o.headless && o.textHook == TextHookMode::Copy)
+    result.error = "option --text-hook copy needs the window (headless has no clipboard)";
   return result;
 }
 

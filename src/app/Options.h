@@ -3,7 +3,7 @@
 //   panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N]
 //            [--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav]
 //            [--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE] [--speak]
-//            [--font FILE]
+//            [--font FILE] [--text-hook print|copy] [--reduce-flashing] [--text-backing]
 
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +11,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "extras/TextHook.h"
 
 namespace pp {
 
@@ -24,14 +26,17 @@ struct ProgramOptions {
   bool headless = false;
   bool autoClick = false;  // headless only: every click wait ends at once
   bool mute = false;
-  std::filesystem::path recordAudioPath;  // empty: no recording
-  std::filesystem::path recordPath;       // --record: the run written as a replay
-  std::filesystem::path replayPath;       // --replay: a recorded run played (seed from it)
-  int replaySpeed = 1;                    // the window replay's speed, 1 = real time
-  std::filesystem::path finalStatePath;   // --final-state: the state event written at the end
-  bool speak = false;                     // read messages and choices aloud from the start
-  std::filesystem::path fontPath;         // empty: the settings' font or the installed one
-  bool help = false;                      // --help: print the usage and stop
+  std::filesystem::path recordAudioPath;      // empty: no recording
+  std::filesystem::path recordPath;           // --record: the run written as a replay
+  std::filesystem::path replayPath;           // --replay: a recorded run played (seed from it)
+  int replaySpeed = 1;                        // the window replay's speed, 1 = real time
+  std::filesystem::path finalStatePath;       // --final-state: the state event written at the end
+  bool speak = false;                         // read messages and choices aloud from the start
+  std::filesystem::path fontPath;             // empty: the settings' font or the installed one
+  TextHookMode textHook = TextHookMode::Off;  // --text-hook print|copy (copy: the window only)
+  bool reduceFlashing = false;
+  bool textBacking = false;
+  bool help = false;  // --help: print the usage and stop
 };
 
 struct OptionsResult {

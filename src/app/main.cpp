@@ -3,6 +3,7 @@
 // on it.
 
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -13,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/Additions.h"
 #include "app/Launch.h"
 #include "app/Options.h"
 #include "app/Program.h"
@@ -20,7 +22,10 @@
 #include "extras/ExtrasHost.h"
 #include "extras/KeyboardChoices.h"
 #include "extras/ReadAloud.h"
+#include "gfx/Text.h"
+#include "platform/WindowIcon.h"
 #include "platform/headless/HeadlessHost.h"
+#include "platform/sdl/SdlClipboard.h"
 #include "platform/sdl/SdlHost.h"
 #include "platform/speechd/SpeechDispatcherSpeaker.h"
 #include "replay/PacedReplayHost.h"
@@ -116,18 +121,21 @@ int main(int argc, char** argv) {
 
   if (o.headless) {
     pp::HeadlessHost host(replay.is_open() ? replay : std::cin, std::cout, o.autoClick);
-    auto remember = [&launch](const pp::Game& g) {
+    const auto remember = [&launch](const pp::Game& g) {
       pp::RememberChoices(launch, launch.fullscreen, g.config.mute, std::cerr);
     };
-    if (!launch.speak) return RunRecorded(host, o, launch.config, seed, remember);
-    pp::ExtrasHost spoken(host);
-    AddSpeech(spoken, true);
-    return RunRecorded(spoken, o, launch.config, seed, remember);
+    if (!launch.speak && launch.textHook == pp::TextHookMode::Off)
+      return RunRecorded(host, o, launch.config, seed, remember);
+    pp::ExtrasHost extras(host);
+    if (launch.speak) AddSpeech(extras, true);
+    pp::AddHeadlessAdditions(extras, launch.textHook, std::cerr);
+    return RunRecorded(extras, o, launch.config, seed, remember);
   }
   pp::SdlHostOptions windowOptions;
   windowOptions.scale = launch.scale;
   windowOptions.fullscreen = launch.fullscreen;
   windowOptions.screenshotDir = launch.config.saveDir / "screenshots";
+  windowOptions.iconFile = launch.config.dataDir / pp::kWindowIconFile;
   bool fullscreen = launch.fullscreen;
   windowOptions.onFullscreenChange = [&fullscreen](bool now) { fullscreen = now; };
   std::string error;
@@ -143,9 +151,20 @@ int main(int argc, char** argv) {
     pp::PacedReplayHost host(*window, replay, o.replaySpeed);
     return RunRecorded(host, o, launch.config, seed, remember);
   }
+  // The additions draw with the game's own font, opened a second time for them.
+  std::unique_ptr<pp::TextRenderer> text;
+  try {
+    text = std::make_unique<pp::TextRenderer>(launch.config.fontPath.string());
+  } catch (const std::exception& e) {
+    window->ShowError(e.what());
+    return 1;
+  }
+  std::unique_ptr<pp::Clipboard> clipboard = pp::CreateSdlClipboard();
   const pp::Settings defaults;
   const pp::Settings& settings = launch.settings ? *launch.settings : defaults;
   pp::ExtrasHost host(*window);
+  // The log and the help first: while one is open it holds the player's input from the rest.
+  pp::AddWindowAdditions(host, *text, launch.config, launch.textHook, std::cout, clipboard.get());
   // Auto mode sees Space before the keyboard choices turn it into a press.
   host.Add(std::make_unique<pp::AutoAdvance>(pp::ReadingTimeFrom(settings),
                                              settings.Get(pp::SettingKeys::kAutoAdvance)));

@@ -21,7 +21,8 @@ class Extra {
   // The game reported something (in the order the game reports it).
   virtual void OnReport(const Report& report) { (void)report; }
   // Input on its way to the game; true takes it, so that the game and the later additions never
-  // see it. Ticks, audio, automation commands and the close are shown too but always go on.
+  // see it. While some addition holds the input, only the holders are shown the player's input.
+  // Ticks, audio, automation commands and the close are shown to all but always go on.
   virtual bool OnInput(const HostEvent& e) {
     (void)e;
     return false;

@@ -29,7 +29,10 @@ HostEvent ExtrasHost::WaitEvent() {
       return e;
     }
     bool taken = false;
+    // While an addition holds the input (an open log, say) only the holders see it.
+    const bool held = Holding();
     for (const auto& extra : extras_) {
+      if (held && !extra->HoldsInput()) continue;
       if (extra->OnInput(e)) {
         taken = true;
         break;

@@ -28,8 +28,8 @@ class ExtrasHost final : public Host {
 
   int64_t NowMs() override { return inner_.NowMs(); }
   // The next event for the game: input an addition makes, or the inner host's next event that
-  // no addition took. While an addition holds the input only time, audio, commands and the close
-  // get through.
+  // no addition took. While an addition holds the input only the holders see the player's input,
+  // and only time, audio, commands and the close get through to the game.
   HostEvent WaitEvent() override;
   // Shows the frame with the additions' drawings over a copy of it.
   void Present(const Surface& frame) override;

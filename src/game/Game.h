@@ -27,6 +27,9 @@ struct GameConfig {
   std::filesystem::path recordAudioPath;  // non-empty: also write the audio output to this WAVE
   bool mute = false;                      // silence the output; the game behaves the same
   std::filesystem::path fontPath;         // non-empty: the font the texts are drawn with first
+  // Drawing only, for eyes that need it; every random draw and every rule stays the same.
+  bool reduceFlashing = false;  // the title's black frames, hurt and button flashes drawn steady
+  bool textBacking = false;     // a one-pixel black outline behind the message lines
 };
 
 class Game {

@@ -30,9 +30,11 @@ void ReportFrameRate(Game& g, int64_t now) {
   s.framesThisSecond = 0;
 }
 
-// The first title screen: each tick shows black or the title picture, at even odds.
+// The first title screen: each tick shows black or the title picture, at even odds. With
+// reduced flashing the draw is still made and the title stays.
 void FlickerTitle(Game& g) {
-  if (Random(g, 2) != 0) {
+  const bool black = Random(g, 2) != 0;
+  if (black && !g.config.reduceFlashing) {
     g.cg.SetPen(0);
     g.cg.SetBrush(0);
     g.cg.Rectangle(0, 0, 390, 260);

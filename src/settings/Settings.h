@@ -49,6 +49,9 @@ inline constexpr IntSetting kAutoReadingPerCharacterMs{"auto-reading-ms-per-char
 // first (empty: the installed outline font).
 inline constexpr BoolSetting kSpeak{"speak", false};
 inline constexpr TextSetting kFont{"font", ""};
+inline constexpr TextSetting kTextHook{"text-hook", "off"};  // off, print or copy
+inline constexpr BoolSetting kReduceFlashing{"reduce-flashing", false};
+inline constexpr BoolSetting kTextBacking{"text-backing", false};
 }  // namespace SettingKeys
 
 class Settings {

@@ -24,11 +24,13 @@ void DrawButton(Game& g, int n, Color glow) {
   if (label.empty()) return;
   int32_t& blink = ChoiceBlink(s, n);
   bool evenFrame = s.frameCounter % 2 == 0;
+  // Reduced flashing keeps the button lit on the odd frames of its flash too.
+  const bool steady = g.config.reduceFlashing;
   Color brush = 0;
+  if (blink >= 1 && (evenFrame || steady)) brush = glow;
   if (blink >= 1 && evenFrame) {
     // Counts 1..8, then back to 0 (tested before the step, so no count can overflow).
     blink = blink >= 8 ? 0 : blink + 1;
-    brush = glow;
   }
   int32_t x = Sub32(kRestX, s.choiceSlide);
   if (s.hoveredChoice == n) x = Sub32(x, 10);
@@ -41,7 +43,7 @@ void DrawButton(Game& g, int n, Color glow) {
   cg.SetBrush(brush);
   cg.Ellipse(x - 12, top, x + 12, top + 24);
   cg.Rectangle(x, top, 391, top + 24);
-  if (blink == 0 || !evenFrame) {
+  if (blink == 0 || (!evenFrame && !steady)) {
     cg.SetPen(0);
     cg.Line(x, top + 1, x + 1, top + 23);
   }

@@ -50,7 +50,8 @@ void DrawOrb(Game& g, int r) {
   Color fill = s.tp >= 99 ? Pulse(kChargedPulse, s.frameCounter) : Hex(0x000000);
   if (s.hurtFlash >= 1) {
     s.hurtFlash -= 1;
-    fill = Pulse(kHurtPulse, s.frameCounter);
+    // Reduced flashing holds the pulse's middle shade.
+    fill = g.config.reduceFlashing ? kHurtPulse[3] : Pulse(kHurtPulse, s.frameCounter);
   }
   FilledEllipse(g.cg, Hex(0xBB9911), fill, -(r + 80), -r, r + 80, r);
 }
@@ -65,6 +66,23 @@ void DrawSparkRing(Game& g, int r) {
         int d = size.radius;
         FilledEllipse(bak, size.colour, size.colour, c.x - d, c.y - d, c.x + d, c.y + d);
       }
+    }
+  }
+}
+
+// Text backing: black on `picture` under every lit pixel of the message layer and around it,
+// so that the OR of the lines over the scene shows their own colours on a thin dark outline.
+void BackMessageLines(Surface& picture, const Surface& lines) {
+  const int w = picture.width(), h = picture.height();
+  const int lw = lines.width();
+  const uint32_t* in = lines.data();
+  uint32_t* out = picture.data();
+  for (int y = 0; y < std::min(h + 1, lines.height()); ++y) {
+    for (int x = 0; x < std::min(w + 1, lw); ++x) {
+      if (in[static_cast<size_t>(y) * lw + x] == 0) continue;
+      for (int yy = std::max(y - 1, 0); yy <= std::min(y + 1, h - 1); ++yy)
+        for (int xx = std::max(x - 1, 0); xx <= std::min(x + 1, w - 1); ++xx)
+          out[static_cast<size_t>(yy) * w + xx] = 0;
     }
   }
 }
@@ -94,6 +112,7 @@ void RenderFrame(Game& g) {
   }
   UpdateEffects(g);
   FilledEllipse(g.bak2, 0, 0, -(r + 82), -(r + 2), r + 82, r + 2);
+  if (g.config.textBacking) BackMessageLines(g.cg, g.bak2);
   g.cg.OrFrom(g.bak, Rect{0, 0, 400, 300}, 0, 0);
   g.cg.OrFrom(g.bak2, Rect{0, 0, 400, 300}, 0, 0);
   DrawStatus(g);

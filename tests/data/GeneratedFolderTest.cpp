@@ -15,6 +15,7 @@
 #include "datagen/SourceText.h"
 #include "datagen/Synth.h"
 #include "gfx/Bitmap.h"
+#include "platform/WindowIcon.h"
 #include "state/GameState.h"
 #include "state/SaveFile.h"
 
@@ -57,6 +58,26 @@ TEST(GeneratedPictures, EveryPictureLoadsAtItsSizeInPaletteColours) {
       EXPECT_GE(used.size(), 4u);
     }
   }
+}
+
+TEST(GeneratedPictures, TheWindowIconIsTheIconArtWithClearCorners) {
+  BitmapResult bmp = LoadBmp(kData / kWindowIconFile);
+  ASSERT_TRUE(bmp.surface) << bmp.error;
+  const Surface& s = *bmp.surface;
+  ASSERT_EQ(s.width(), kWindowIconSize);
+  ASSERT_EQ(s.height(), kWindowIconSize);
+  Palette palette =
+      Palette::Parse(ReadFile(std::filesystem::path(PANIPANI_SOURCE_DIR) / "data/palette.txt"));
+  const std::set<Color> allowed(palette.colors().begin(), palette.colors().end());
+  std::set<Color> used;
+  for (int y = 0; y < s.height(); ++y)
+    for (int x = 0; x < s.width(); ++x)
+      if (s.Pixel(x, y) != kWindowIconClear) used.insert(s.Pixel(x, y));
+  for (Color c : used) EXPECT_TRUE(allowed.count(c)) << "colour " << std::hex << c;
+  EXPECT_GE(used.size(), 4u);
+  for (auto [x, y] : {std::pair{0, 0}, {47, 0}, {0, 47}, {47, 47}})
+    EXPECT_EQ(s.Pixel(x, y), kWindowIconClear) << x << "," << y;
+  EXPECT_NE(s.Pixel(24, 24), kWindowIconClear);
 }
 
 TEST(GeneratedPictures, MessageLayerStartsBlack) {

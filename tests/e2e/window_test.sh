@@ -5,7 +5,9 @@
 # installed) with a window manager: F12 writes the screenshot into screenshots/ of the save
 # folder without the notice on it; the reset question's box shows two lines and is no wider
 # than the window; F11 fills the screen with the whole picture at a whole scale and F11 again
-# brings the window back.
+# brings the window back. In the pass without one, the message log opened with the wheel over
+# the first answers must show the earlier lines, and the text hook must have printed them and
+# copied the last one to the clipboard.
 # Usage: window_test.sh BUILD_DIR   (PANIPANI_TEST_DISPLAY=:N picks the first display number)
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
@@ -40,6 +42,33 @@ check_capture() {
   python3 "$here/check_login_screen.py" "$work/capture.ppm" "$work/reference.ppm" "${@:2}"
 }
 
+# check_log_and_hook WINDOW HOOK_FILE: "旅立つ" and two answers with the keys, then the wheel
+# turned up over the picture opens the log, which must show those earlier lines; the hook printed
+# them as they came and left the last message on the clipboard.
+check_log_and_hook() {
+  local window="$1" hook="$2"
+  xdotool key --window "$window" 3
+  sleep 1.5
+  for _ in 1 2; do
+    xdotool key --window "$window" 3
+    sleep 1
+    xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 1
+    sleep 1
+  done
+  xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 4
+  sleep 1.5
+  import -window "$window" "$work/log.png"
+  convert "$work/log.png" "$work/log.ppm"
+  python3 "$here/check_log_screen.py" "$work/log.ppm" "$scale"
+  grep -qx '自信のある能力はどれだ？' "$hook" || fail "the hook did not print the question"
+  grep -qx '力 / 知恵 / 精神' "$hook" || fail "the hook did not print the offered labels"
+  local last clip
+  last="$(grep -v ' / ' "$hook" | tail -n 1)"
+  clip="$(timeout 5 xclip -o -selection clipboard)"
+  [ "$clip" = "$last" ] || fail "the clipboard holds '$clip', not '$last'"
+  echo "text hook: $(wc -l <"$hook") lines, clipboard: $clip"
+}
+
 # run DISPLAY WM: one pass of the test on a fresh X server, with window manager WM or none.
 run() {
   local display="$1" wm="$2"
@@ -57,7 +86,7 @@ run() {
   mkdir -p "$save"
   SDL_AUDIODRIVER=dummy HOME="$work/home-$wm" XDG_DATA_HOME="$work/home-$wm/.local/share" \
     XDG_CONFIG_HOME="$work/home-$wm/.config" "$build/panipani" --data "$build/data" \
-    --save-dir "$save" --seed 1 --scale "$scale" &
+    --save-dir "$save" --seed 1 --scale "$scale" --text-hook copy >"$work/hook-$wm.txt" &
   local game=$!
   pids+=("$game")
   local window
@@ -115,6 +144,7 @@ run() {
   [ "$geometry" = "$((390 * scale))x$((260 * scale))" ] || fail "F11 again left $geometry"
   import -window "$window" "$work/window.png"
   check_capture "$work/window.png" "$scale"
+  [ "$wm" = none ] && check_log_and_hook "$window" "$work/hook-$wm.txt"
   kill "$game"
   wait "$game" 2>/dev/null || true
 }

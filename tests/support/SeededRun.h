@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -44,6 +45,11 @@ struct SeededRunOptions {
   std::function<void(ExtrasHost&)> addExtras;
   std::ostream* record = nullptr;  // when set, the run is recorded here as a replay
   std::filesystem::path fontPath;  // when set, the texts are drawn with this font first
+  // Changes the game's configuration (its drawing options, say) after the folders are set.
+  std::function<void(GameConfig&)> configure;
+  // Wraps the headless host in a host of the test's own under the additions (a player's input
+  // slipped in, say).
+  std::function<std::unique_ptr<Host>(Host&)> between;
 };
 
 // The event lines of `script` played with `seed` as `options` say.
@@ -61,13 +67,16 @@ inline std::vector<std::string> PlaySeeded(const std::string& script, uint32_t s
   config.dataDir = data;
   config.saveDir = saveDir;
   config.fontPath = options.fontPath;
+  if (options.configure) options.configure(config);
 
   std::istringstream in(script);
   std::ostringstream out;
   HeadlessHost headless(in, out, options.autoClick);
-  ExtrasHost extras(headless);
+  std::unique_ptr<Host> wrapped = options.between ? options.between(headless) : nullptr;
+  Host& inner = wrapped ? *wrapped : static_cast<Host&>(headless);
+  ExtrasHost extras(inner);
   if (options.addExtras) options.addExtras(extras);
-  Host& host = options.addExtras ? static_cast<Host&>(extras) : headless;
+  Host& host = options.addExtras ? static_cast<Host&>(extras) : inner;
   if (options.record) {
     RecordingHost recorder(host, *options.record, {seed, config.dataDir});
     EXPECT_EQ(RunGame(recorder, config, seed), 0);

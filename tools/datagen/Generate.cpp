@@ -8,6 +8,7 @@
 
 #include "core/Cp932.h"
 #include "datagen/AssetNames.h"
+#include "datagen/Icons.h"
 #include "datagen/PictureFile.h"
 #include "datagen/SourceText.h"
 #include "datagen/TextTables.h"
@@ -164,6 +165,7 @@ std::string GenerateDataFolder(const fs::path& sourceDir, const fs::path& out) {
             BuildTextTable(ReadFile(sourceDir / "text" / "name.txt"), kNameSyllables, "name.txt"));
   const bool firstSave = WriteFirstSave(dat / "my.dat", sourceDir);
   CopyStatic(sourceDir / "static", out);
+  if (fs::is_directory(sourceDir / "icons")) WriteWindowIcon(src, sourceDir, out / kWindowIconFile);
 
   return std::to_string(pictures.size()) + " pictures, " + std::to_string(sounds.size()) +
          " sounds, map.dat, name.dat and " +

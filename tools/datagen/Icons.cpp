@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "datagen/SourceText.h"
+#include "gfx/Bitmap.h"
 #include "gfx/Png.h"
+#include "gfx/Surface.h"
 
 namespace pp::datagen {
 
@@ -49,6 +51,18 @@ std::map<int, IndexedImage> RenderIcons(const SceneTable& icons, const Sources& 
     out.emplace(size, Enlarge(*best, size / best->width, size, size));
   }
   return out;
+}
+
+void WriteWindowIcon(const Sources& src, const fs::path& sourceDir, const fs::path& file) {
+  const IndexedImage img =
+      RenderIcons(LoadSceneTable(sourceDir / "icons"), src).at(kWindowIconSize);
+  Surface icon(img.width, img.height);
+  for (int y = 0; y < img.height; ++y)
+    for (int x = 0; x < img.width; ++x) {
+      const uint8_t v = img.At(x, y);
+      icon.SetPixel(x, y, v == kTransparent ? kWindowIconClear : src.palette.color(v));
+    }
+  if (!SaveBmp(icon, file)) throw std::runtime_error("cannot write " + file.string());
 }
 
 std::string WriteIcons(const fs::path& sourceDir, const fs::path& outDir,

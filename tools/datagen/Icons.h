@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "datagen/Generate.h"
+#include "platform/WindowIcon.h"
 
 namespace pp::datagen {
 
@@ -21,6 +22,11 @@ inline constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
 // std::runtime_error when a canvas is not square, two canvases have one size, or no canvas divides
 // a size.
 std::map<int, IndexedImage> RenderIcons(const SceneTable& icons, const Sources& src);
+
+// Writes the kWindowIconSize icon (platform/WindowIcon.h) as a 24-bit BMP to `file`, from the icons
+// of `src` in `sourceDir`/icons. Throws std::runtime_error when it cannot be drawn or written.
+void WriteWindowIcon(const Sources& src, const std::filesystem::path& sourceDir,
+                     const std::filesystem::path& file);
 
 // Reads `sourceDir` (palette, sprites and icons/*.txt) and writes
 // `outDir`/NxN/apps/`iconName`.png for every size. Throws std::runtime_error on the first fault;

@@ -16,12 +16,15 @@
 #include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlWindow.h"
+#include "platform/sdl/SdlWindowIcon.h"
 #include "platform/window/ScreenshotName.h"
 
 namespace pp {
 namespace {
 
 constexpr int64_t kTickMs = 20;
+// The window's title; the frame-rate caption follows it.
+constexpr const char* kGameName = "ぱにぱにらん";
 
 // Shuts SDL down when the host goes, after every other member has closed its part.
 struct SdlShutdown {
@@ -37,6 +40,7 @@ class SdlHost final : public Host {
     screenshotDir_ = options.screenshotDir;
     onFullscreenChange_ = options.onFullscreenChange;
     if (!window_.Open(options.scale, options.fullscreen, error)) return false;
+    SetWindowIconFrom(window_.handle(), options.iconFile);
     // Without controller support the keyboard and mouse still play.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
       gamepads_ = std::make_unique<SdlGamepads>();
@@ -75,7 +79,9 @@ class SdlHost final : public Host {
 
   void Present(const Surface& frame) override { window_.Show(frame, NowMs()); }
 
-  void SetCaption(const std::string& text) override { window_.SetTitle(text); }
+  void SetCaption(const std::string& text) override {
+    window_.SetTitle(std::string(kGameName) + "  " + text);
+  }
 
   bool ConfirmYesNo(const std::string& text) override { return AskYesNo(window_.handle(), text); }
 

@@ -18,6 +18,7 @@ struct SdlHostOptions {
   bool fullscreen = false;
   std::filesystem::path screenshotDir;                      // where F12 writes its pictures
   std::function<void(bool fullscreen)> onFullscreenChange;  // told after each switch, if set
+  std::filesystem::path iconFile;  // the window's icon (platform/WindowIcon.h); none if unreadable
 };
 
 // Opens the window; nullptr with `error` set when there is no display to open it on.

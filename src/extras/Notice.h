@@ -1,0 +1,40 @@
+#pragma once
+// A short line at the top right of the picture that says what a key did, shown for a couple of
+// seconds and then faded out. Today it answers M (sound off / on); the game itself mutes.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "extras/Extra.h"
+
+namespace pp {
+
+class TextRenderer;
+
+class Notice final : public Extra {
+ public:
+  static constexpr int64_t kShownMs = 2000;
+  static constexpr int64_t kFadeMs = 500;
+
+  // `now` is the host's clock; `muted` whether the run starts muted. `text` must outlive it.
+  Notice(TextRenderer& text, std::function<int64_t()> now, bool muted)
+      : text_(text), now_(std::move(now)), muted_(muted) {}
+
+  // Shows `line` from now on.
+  void Show(std::string line);
+
+  // Sees M on its way to the game (and leaves it to the game).
+  bool OnInput(const HostEvent& e) override;
+  bool Visible() const override;
+  void DrawOver(Surface& picture) override;
+
+ private:
+  TextRenderer& text_;
+  std::function<int64_t()> now_;
+  bool muted_;
+  std::string line_;
+  int64_t shownAt_ = 0;
+};
+
+}  // namespace pp

@@ -1,0 +1,44 @@
+#include "extras/TextHook.h"
+
+#include <ostream>
+
+#include "gfx/Utf8.h"
+#include "platform/Clipboard.h"
+
+namespace pp {
+
+TextHookMode ParseTextHookMode(std::string_view word) {
+  if (word == "print") return TextHookMode::Print;
+  if (word == "copy") return TextHookMode::Copy;
+  return TextHookMode::Off;
+}
+
+std::string HookLine(std::string_view text) {
+  std::string line;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const char32_t cp = NextCodePoint(text, pos);
+    AppendUtf8(line, cp < 0x20 || cp == 0x7F ? U' ' : cp);
+  }
+  return line;
+}
+
+void TextHook::OnReport(const Report& report) {
+  if (report.kind == Report::Kind::Message) {
+    const std::string line = HookLine(report.text);
+    Write(line);
+    if (clipboard_) clipboard_->Copy(line);
+  } else if (report.kind == Report::Kind::Choices) {
+    std::string joined;
+    for (const std::string& label : report.labels) {
+      if (label.empty()) continue;
+      if (!joined.empty()) joined += " / ";
+      joined += label;
+    }
+    if (!joined.empty()) Write(HookLine(joined));
+  }
+}
+
+void TextHook::Write(const std::string& line) { out_ << line << '\n' << std::flush; }
+
+}  // namespace pp

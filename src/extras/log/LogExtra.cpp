@@ -1,0 +1,70 @@
+#include "extras/log/LogExtra.h"
+
+#include "extras/log/LogDraw.h"
+#include "extras/log/LogInput.h"
+#include "gfx/Text.h"
+
+namespace pp {
+
+LogExtra::LogExtra(TextRenderer& text)
+    : text_(text),
+      view_(LogLayout::kRowWidth, LogLayout::kVisibleRows,
+            [&text](std::string_view s) { return text.Width(s, LogLayout::kPointSize, false); }) {}
+
+void LogExtra::OnReport(const Report& report) {
+  switch (report.kind) {
+    case Report::Kind::Message:
+      log_.AddMessage(report.text, static_cast<int32_t>(report.number));
+      break;
+    case Report::Kind::Chosen:
+      log_.AddChosen(report.text);
+      break;
+    case Report::Kind::Panel:
+      panelOpen_ = true;
+      break;
+    case Report::Kind::PanelHidden:
+      panelOpen_ = false;
+      break;
+    default:
+      break;
+  }
+}
+
+bool LogExtra::OnInput(const HostEvent& e) {
+  view_.Follow(log_);
+  const LogCommand command = ReadLogInput(e, open_, panelOpen_, view_.AtNewest());
+  using Action = LogCommand::Action;
+  switch (command.action) {
+    case Action::Pass:
+      return false;
+    case Action::Open:
+      open_ = true;
+      view_.ScrollToNewest();
+      break;
+    case Action::Close:
+      open_ = false;
+      break;
+    case Action::Scroll:
+      view_.ScrollBy(command.rows);
+      break;
+    case Action::Page:
+      view_.ScrollBy(command.rows * (view_.VisibleRows() - 1));
+      break;
+    case Action::ToOldest:
+      view_.ScrollToOldest();
+      break;
+    case Action::ToNewest:
+      view_.ScrollToNewest();
+      break;
+    case Action::Swallow:
+      break;
+  }
+  return true;
+}
+
+void LogExtra::DrawOver(Surface& picture) {
+  view_.Follow(log_);
+  DrawLog(picture, view_, text_);
+}
+
+}  // namespace pp

@@ -1,0 +1,58 @@
+#include "extras/log/LogView.h"
+
+#include <algorithm>
+
+#include "gfx/Utf8.h"
+
+namespace pp {
+
+std::vector<std::string> WrapText(std::string_view text, int width, const MeasureText& measure) {
+  std::vector<std::string> rows(1);
+  int rowWidth = 0;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t start = pos;
+    NextCodePoint(text, pos);
+    const std::string_view character = text.substr(start, pos - start);
+    const int w = measure(character);
+    if (rowWidth > 0 && rowWidth + w > width) {
+      rows.emplace_back();
+      rowWidth = 0;
+    }
+    rows.back() += character;
+    rowWidth += w;
+  }
+  return rows;
+}
+
+LogView::LogView(int width, int visibleRows, MeasureText measure)
+    : width_(width), visibleRows_(std::max(visibleRows, 1)), measure_(std::move(measure)) {}
+
+void LogView::Follow(const MessageLog& log) {
+  const uint64_t fresh = std::min<uint64_t>(log.added() - seen_, log.size());
+  const size_t kept = log.size() - static_cast<size_t>(fresh);
+  while (rowsPerLine_.size() > kept) {
+    rows_.erase(rows_.begin(), rows_.begin() + rowsPerLine_.front());
+    rowsPerLine_.pop_front();
+  }
+  for (size_t i = kept; i < log.size(); ++i) {
+    const LogLine& line = log.line(i);
+    std::vector<std::string> wrapped = WrapText(line.text, width_, measure_);
+    for (std::string& text : wrapped) rows_.push_back(LogRow{std::move(text), line.colour});
+    rowsPerLine_.push_back(static_cast<int>(wrapped.size()));
+    if (offset_ > 0) offset_ += static_cast<int>(wrapped.size());
+  }
+  seen_ = log.added();
+  offset_ = std::min(offset_, MaxOffset());
+}
+
+void LogView::ScrollBy(int rows) {
+  const int64_t target = int64_t{offset_} + rows;
+  offset_ = static_cast<int>(std::clamp<int64_t>(target, 0, MaxOffset()));
+}
+
+int LogView::FirstVisibleRow() const { return std::max(RowCount() - visibleRows_ - offset_, 0); }
+
+int LogView::MaxOffset() const { return std::max(RowCount() - visibleRows_, 0); }
+
+}  // namespace pp

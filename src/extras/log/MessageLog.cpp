@@ -1,0 +1,28 @@
+#include "extras/log/MessageLog.h"
+
+#include "ui/MessageColours.h"
+
+namespace pp {
+namespace {
+
+// The choice buttons' glow at its middle shade.
+constexpr Color kChosenColour = Hex(0xFFDD66);
+
+}  // namespace
+
+void MessageLog::AddMessage(std::string_view text, int32_t kind) {
+  // Age 0 is the first step of both the grey shimmer and the coloured waves: the brightest.
+  Add(LogLine{std::string(text), MessageColour(kind, 0)});
+}
+
+void MessageLog::AddChosen(std::string_view label) {
+  Add(LogLine{std::string(kChosenMark) + std::string(label), kChosenColour});
+}
+
+void MessageLog::Add(LogLine line) {
+  if (lines_.size() == kCapacity) lines_.pop_front();
+  lines_.push_back(std::move(line));
+  ++added_;
+}
+
+}  // namespace pp
