@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "gfx/Utf8.h"
+#include "core/Utf8.h"
 #include "platform/Clipboard.h"
 
 namespace pp {
