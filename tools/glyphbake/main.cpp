@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ namespace {
 // 10 pt: the choice buttons; 11 pt: the panel's gold.
 constexpr int kPointSizes[] = {7, 8, 9, 10, 11};
 constexpr char32_t kNotInAnyFont = 0xFFFF;
+// Characters the additions around the game draw that CP932 has no code for: the message log's
+// mark before a chosen label.
+constexpr char32_t kAdditionsSymbols[] = {0x25B6};
 
 // Every character a CP932 code decodes to, and every character of the first plane that
 // encodes to one (some only one way, as U+00A5 to the backslash's byte).
@@ -57,6 +61,7 @@ int main(int argc, char** argv) {
     std::vector<char32_t> chars = Cp932Characters();
     chars.push_back(pp::kReplacementChar);
     chars.push_back(kNotInAnyFont);
+    chars.insert(chars.end(), std::begin(kAdditionsSymbols), std::end(kAdditionsSymbols));
     std::vector<int> pixelSizes;
     for (int points : kPointSizes) pixelSizes.push_back(pp::TextRenderer::PixelSize(points));
     pp::FreeTypeGlyphSource source;
