@@ -20,16 +20,18 @@ struct Script {
 
 TEST(HeadlessHost, CommandsBecomeEventsAtTheirPlaces) {
   Script s(
-      "click\nchoose 1\nchoose 3\nhover 2\nhover 0\nkey enter\n\n  state  \n"
+      "click\nchoose 1\nchoose 3\nhover 2\nhover 0\nkey enter\npointer move 389 259\n"
+      "pointer  down 0 7\npointer up 5 6\n\n  state  \n"
       "screenshot /tmp/a b.png\ntick\ntick 2\nclose\n");
   struct Want {
     Type type;
     int x, y, value;
   };
   // A chosen button is pressed as such: no pointer position goes with it.
-  const Want wants[] = {{Type::MouseDown, 100, 100, 0}, {Type::Choose, 0, 0, 1},
-                        {Type::Choose, 0, 0, 3},        {Type::MouseMove, 322, 200, 0},
-                        {Type::MouseMove, 100, 100, 0}, {Type::Key, 0, 0, 13}};
+  const Want wants[] = {
+      {Type::MouseDown, 100, 100, 0}, {Type::Choose, 0, 0, 1},        {Type::Choose, 0, 0, 3},
+      {Type::MouseMove, 322, 200, 0}, {Type::MouseMove, 100, 100, 0}, {Type::Key, 0, 0, 13},
+      {Type::MouseMove, 389, 259, 0}, {Type::MouseDown, 0, 7, 0},     {Type::MouseUp, 5, 6, 0}};
   for (const Want& w : wants) {
     HostEvent e = s.host.WaitEvent();
     EXPECT_EQ(e.type, w.type);
@@ -52,14 +54,15 @@ TEST(HeadlessHost, CommandsBecomeEventsAtTheirPlaces) {
 TEST(HeadlessHost, CommandsNotUnderstoodPrintAnErrorAndChangeNothing) {
   Script s(
       "jump\nchoose 4\nchoose\nhover -1\ntick -2\ntick 1x\nkey space\nclick 3\nstate now\n"
-      "screenshot\nset\nconfirm yes\nset enemyName \xff\x81\nclick\n");
+      "screenshot\nset\nconfirm yes\nset enemyName \xff\x81\npointer down 390 0\npointer jump 1 1\n"
+      "pointer up 1\npointer move 1 2 3\nclick\n");
   EXPECT_EQ(s.host.WaitEvent().type, Type::MouseDown);
   EXPECT_EQ(s.host.NowMs(), 0);
   std::istringstream lines(s.out.str());
   int errors = 0;
   for (std::string line; std::getline(lines, line); ++errors)
     EXPECT_EQ(line.rfind(R"({"ev":"error","text":)", 0), 0u) << line;
-  EXPECT_EQ(errors, 13);
+  EXPECT_EQ(errors, 17);
   EXPECT_NE(s.out.str().find("jump"), std::string::npos);
   EXPECT_EQ(s.out.str().find('\xff'), std::string::npos) << "bad bytes are not echoed";
 }

@@ -11,6 +11,7 @@ namespace pp {
 namespace {
 
 constexpr int64_t kTickMs = 20;
+constexpr int kPictureWidth = 390, kPictureHeight = 260;
 // Far beyond any script; keeps `tick N` from running for days by a typo.
 constexpr int64_t kMaxTicks = 100'000'000;
 // A click on the picture away from the buttons, and the button centres (133 x 25 each).
@@ -59,15 +60,47 @@ std::string_view Trim(std::string_view s) {
   return s.substr(first, s.find_last_not_of(kSpace) - first + 1);
 }
 
+// "down|move|up X Y" with a point on the picture, as a pointer event.
+std::optional<HostEvent> Pointer(std::string_view arg) {
+  std::string_view words[3];
+  for (std::string_view& w : words) {
+    arg = Trim(arg);
+    const size_t space = arg.find(' ');
+    w = arg.substr(0, space);
+    arg = space == std::string_view::npos ? "" : arg.substr(space);
+  }
+  const auto x = Number(words[1], 0, kPictureWidth - 1),
+             y = Number(words[2], 0, kPictureHeight - 1);
+  if (!Trim(arg).empty() || !x || !y) return std::nullopt;
+  const HostEvent::Type type = words[0] == "down"   ? HostEvent::Type::MouseDown
+                               : words[0] == "move" ? HostEvent::Type::MouseMove
+                               : words[0] == "up"   ? HostEvent::Type::MouseUp
+                                                    : HostEvent::Type::Close;
+  if (type == HostEvent::Type::Close) return std::nullopt;
+  return Mouse(type, static_cast<int>(*x), static_cast<int>(*y));
+}
+
 }  // namespace
 
+HeadlessHost::HeadlessHost(LineSource in, EventSink out, bool autoClick)
+    : in_(std::move(in)), out_(std::move(out)), autoClick_(autoClick) {}
+
 HeadlessHost::HeadlessHost(std::istream& in, std::ostream& out, bool autoClick)
-    : in_(in), out_(out), autoClick_(autoClick) {}
+    : HeadlessHost(
+          [&in]() -> std::optional<std::string> {
+            std::string line;
+            if (!std::getline(in, line)) return std::nullopt;
+            return line;
+          },
+          [&out](std::string_view json) {
+            out << json << '\n';
+            out.flush();
+          },
+          autoClick) {}
 
 std::optional<std::string> HeadlessHost::ReadLine() {
-  std::string line;
-  while (std::getline(in_, line)) {
-    std::string_view t = Trim(line);
+  while (std::optional<std::string> line = in_()) {
+    std::string_view t = Trim(*line);
     if (!t.empty()) return std::string(t);
   }
   return std::nullopt;
@@ -113,6 +146,8 @@ void HeadlessHost::Parse(const std::string& line) {
     pending_.push_back(
         n == 0 ? Mouse(HostEvent::Type::MouseMove, kPictureX, kPictureY)
                : Mouse(HostEvent::Type::MouseMove, kButtonCentreX, kButtonCentreY[n - 1]));
+  } else if (word == "pointer" && Pointer(arg)) {
+    pending_.push_back(*Pointer(arg));
   } else if (word == "key" && arg == "enter") {
     HostEvent e = Event(HostEvent::Type::Key);
     e.value = HostKey::kEnter;
@@ -148,8 +183,7 @@ void HeadlessHost::ShowError(const std::string& text) {
 }
 
 void HeadlessHost::Trace(std::string_view jsonObject) {
-  out_ << jsonObject << '\n';
-  out_.flush();
+  out_(jsonObject);
   // The wait is answered before any other input.
   if (autoClick_ && jsonObject == kWaitEvent)
     pending_.push_front(Mouse(HostEvent::Type::MouseDown, kPictureX, kPictureY));
