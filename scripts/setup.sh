@@ -10,9 +10,12 @@ packages=(
   libgtest-dev libbenchmark-dev
 )
 # The test run also needs the fuzzing compiler, a virtual X server and the tools of the
-# window test, sox for foreign test waves and SDL_mixer for the mixer benchmark.
+# window test, sox for foreign test waves, SDL_mixer for the mixer benchmark, and for the
+# install and package checks dpkg-dev (the package's library dependencies), lintian and the
+# validators of the desktop entry, the AppStream metadata and the manual page.
 if [ "${1:-}" = "--for-tests" ]; then
-  packages+=(clang libclang-rt-14-dev xvfb xdotool imagemagick sox libsdl2-mixer-dev)
+  packages+=(clang libclang-rt-14-dev xvfb xdotool imagemagick sox libsdl2-mixer-dev
+    dpkg-dev lintian desktop-file-utils appstream mandoc file)
 fi
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up panipani with everything the tests need, then runs the whole suite: the unit and scene
 # tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of
-# every fuzz target, and the window test under a virtual X server.
+# every fuzz target, the window test under a virtual X server, and the install and package checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
@@ -49,6 +49,8 @@ fuzz_smoke() {
 stage "fuzz smoke" fuzz_smoke
 
 stage "window test" tests/e2e/window_test.sh build
+
+stage "install and package" tests/e2e/package_test.sh build
 
 echo "suite: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

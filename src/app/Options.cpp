@@ -8,8 +8,8 @@
 namespace pp {
 
 const char* const kUsage =
-    "usage: panipani [--data DIR] [--save-dir DIR] [--seed N] [--scale N] [--fullscreen] "
-    "[--headless [--auto-click]] [--mute] [--record-audio FILE.wav]";
+    "usage: panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N] "
+    "[--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav]";
 
 namespace {
 
@@ -40,7 +40,7 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
       }
       return args[++i];
     };
-    if (arg == "--data" || arg == "--save-dir" || arg == "--record-audio") {
+    if (arg == "--data" || arg == "--save-dir" || arg == "--settings" || arg == "--record-audio") {
       auto v = value();
       if (!v) return result;
       if (v->empty()) {
@@ -52,6 +52,8 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
         o.dataDir = p;
       else if (arg == "--save-dir")
         o.saveDir = p;
+      else if (arg == "--settings")
+        o.settingsFile = p;
       else
         o.recordAudioPath = p;
     } else if (arg == "--seed") {
@@ -91,13 +93,6 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
   }
   if (o.autoClick && !o.headless) result.error = "option --auto-click needs --headless";
   return result;
-}
-
-std::filesystem::path DefaultDataDir(const std::filesystem::path& programDir) {
-  std::error_code ec;
-  std::filesystem::path beside = programDir / "data";
-  if (std::filesystem::is_directory(beside, ec)) return beside;
-  return programDir;
 }
 
 uint32_t TimeOfDaySeed() {

@@ -1,7 +1,7 @@
 #pragma once
 // The command line:
-//   panipani [--data DIR] [--save-dir DIR] [--seed N] [--scale N] [--fullscreen]
-//            [--headless [--auto-click]] [--mute] [--record-audio FILE.wav]
+//   panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N]
+//            [--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav]
 
 #include <cstdint>
 #include <filesystem>
@@ -13,10 +13,11 @@
 namespace pp {
 
 struct ProgramOptions {
-  std::optional<std::filesystem::path> dataDir;  // unset: DefaultDataDir
-  std::filesystem::path saveDir;                 // empty: the data folder keeps the save
-  std::optional<uint32_t> seed;                  // unset: the time of day in milliseconds
-  int scale = 0;                                 // 0: the window picks its own
+  std::optional<std::filesystem::path> dataDir;       // unset: FindDataDir looks for one
+  std::optional<std::filesystem::path> saveDir;       // unset: the XDG data folder's
+  std::optional<std::filesystem::path> settingsFile;  // unset: the XDG one (never headless)
+  std::optional<uint32_t> seed;                       // unset: the time of day in milliseconds
+  int scale = 0;                                      // 0: the window picks its own
   bool fullscreen = false;
   bool headless = false;
   bool autoClick = false;  // headless only: every click wait ends at once
@@ -35,10 +36,6 @@ extern const char* const kUsage;
 
 // Parses the arguments after the program name.
 OptionsResult ParseOptions(std::span<const std::string_view> args);
-
-// The data folder when --data is not given: `data` beside the program when it exists, else the
-// program's own folder.
-std::filesystem::path DefaultDataDir(const std::filesystem::path& programDir);
 
 // Milliseconds since local midnight: the seed when --seed is not given.
 uint32_t TimeOfDaySeed();

@@ -7,12 +7,13 @@
 
 namespace pp {
 
-int RunGame(Host& host, const GameConfig& config, uint32_t seed) {
+int RunGame(Host& host, const GameConfig& config, uint32_t seed,
+            const std::function<void(const Game&)>& onClosed) {
   std::unique_ptr<Game> game;
   try {
     game = std::make_unique<Game>(host, config, seed);
   } catch (const std::exception& e) {
-    // No font to draw with: nothing can be shown.
+    // No font or glyph file to draw with: nothing can be shown.
     host.ShowError(e.what());
     return 1;
   }
@@ -23,6 +24,7 @@ int RunGame(Host& host, const GameConfig& config, uint32_t seed) {
   }
   while (!g.closing) HandleEvent(g, host.WaitEvent());
   FormDestroy(g);
+  if (onClosed) onClosed(g);
   return g.exitStatus;
 }
 

@@ -2,13 +2,16 @@
 // The program's run on a host: start-up, the event loop until the window closes, shutdown.
 
 #include <cstdint>
+#include <functional>
 
 #include "game/Game.h"
 
 namespace pp {
 
 // Returns the exit status: 0 after a normal close, 1 when start-up failed (reported through the
-// host) or the closing save failed.
-int RunGame(Host& host, const GameConfig& config, uint32_t seed);
+// host) or the closing save failed. `onClosed`, when given, sees the game once it has closed
+// (not after a failed start-up).
+int RunGame(Host& host, const GameConfig& config, uint32_t seed,
+            const std::function<void(const Game&)>& onClosed = {});
 
 }  // namespace pp

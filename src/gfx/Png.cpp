@@ -64,16 +64,27 @@ std::string StoredZlib(std::string_view raw) {
   return z;
 }
 
+// The whole file around one picture's filtered rows: signature, IHDR, `extra` chunks, IDAT, IEND.
+std::string PngFile(int width, int height, char colourType, const std::string& extraChunks,
+                    std::string_view rows) {
+  std::string out = "\x89PNG\r\n\x1a\n";
+  std::string header;
+  PutBigEndian(header, static_cast<uint32_t>(width));
+  PutBigEndian(header, static_cast<uint32_t>(height));
+  header += '\x08';  // 8 bits a sample or an index
+  header += colourType;
+  header += std::string("\x00\x00\x00", 3);  // deflate, filter 0, not interlaced
+  PutChunk(out, "IHDR", header);
+  out += extraChunks;
+  PutChunk(out, "IDAT", StoredZlib(rows));
+  PutChunk(out, "IEND", {});
+  return out;
+}
+
 }  // namespace
 
 std::string EncodePng(const Surface& s) {
   if (s.empty()) return {};
-  std::string out = "\x89PNG\r\n\x1a\n";
-  std::string header;
-  PutBigEndian(header, static_cast<uint32_t>(s.width()));
-  PutBigEndian(header, static_cast<uint32_t>(s.height()));
-  header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, filter 0, plain
-  PutChunk(out, "IHDR", header);
   std::string raw;
   raw.reserve(static_cast<size_t>(s.height()) * (1 + 3 * static_cast<size_t>(s.width())));
   for (int y = 0; y < s.height(); ++y) {
@@ -85,9 +96,36 @@ std::string EncodePng(const Surface& s) {
       raw += static_cast<char>(row[x] & 0xFF);
     }
   }
-  PutChunk(out, "IDAT", StoredZlib(raw));
-  PutChunk(out, "IEND", {});
-  return out;
+  return PngFile(s.width(), s.height(), '\x02', {}, raw);
+}
+
+std::string EncodePalettedPng(int width, int height, std::span<const uint8_t> indexes,
+                              std::span<const Color> colours, int transparent) {
+  if (width < 1 || height < 1 || colours.empty() || colours.size() > 256 ||
+      indexes.size() != static_cast<size_t>(width) * static_cast<size_t>(height))
+    return {};
+  for (uint8_t i : indexes)
+    if (i >= colours.size()) return {};
+  std::string plte, trns, raw;
+  for (Color c : colours) {
+    plte += static_cast<char>((c >> 16) & 0xFF);
+    plte += static_cast<char>((c >> 8) & 0xFF);
+    plte += static_cast<char>(c & 0xFF);
+  }
+  std::string chunks;
+  PutChunk(chunks, "PLTE", plte);
+  if (transparent >= 0 && static_cast<size_t>(transparent) < colours.size()) {
+    // Alpha for the palette entries up to the transparent one; the rest stay opaque.
+    trns.assign(static_cast<size_t>(transparent) + 1, '\xFF');
+    trns.back() = '\0';
+    PutChunk(chunks, "tRNS", trns);
+  }
+  for (int y = 0; y < height; ++y) {
+    raw += '\0';  // no filter
+    const auto row = indexes.subspan(static_cast<size_t>(y) * width, static_cast<size_t>(width));
+    raw.append(row.begin(), row.end());
+  }
+  return PngFile(width, height, '\x03', chunks, raw);
 }
 
 bool SavePng(const Surface& s, const std::filesystem::path& path) {

@@ -51,6 +51,7 @@ void ChoiceMouseDown(Game& g, int n) {
   s.choicesEnabled = 0;
   // The scene that follows replaces the labels; hand it a copy.
   std::string label = ChoiceLabel(s, n);
+  g.host.Trace(JsonObject("chosen").Add("button", n).Add("label", label).str());
   DispatchChoice(g, label);
 }
 

@@ -14,7 +14,8 @@ void SetChoices(Game& g, std::string_view label1, std::string_view label2, std::
 void TraceChoices(Game& g);
 // The pointer moved onto button n (1..3).
 void ChoiceMouseMove(Game& g, int n);
-// A mouse button went down on button n (1..3).
+// A mouse button went down on button n (1..3). A press the buttons take is reported as
+// {"ev":"chosen","button":n,"label":…} before its scene runs.
 void ChoiceMouseDown(Game& g, int n);
 
 }  // namespace pp

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string_view>
@@ -13,13 +12,14 @@ namespace {
 OptionsResult Parse(std::vector<std::string_view> args) { return ParseOptions(args); }
 
 TEST(Options, EveryOptionIsRead) {
-  OptionsResult r =
-      Parse({"--data", "d", "--save-dir", "s", "--seed", "4294967295", "--scale", "3",
-             "--fullscreen", "--headless", "--auto-click", "--mute", "--record-audio", "out.wav"});
+  OptionsResult r = Parse({"--data", "d", "--save-dir", "s", "--settings", "t.ini", "--seed",
+                           "4294967295", "--scale", "3", "--fullscreen", "--headless",
+                           "--auto-click", "--mute", "--record-audio", "out.wav"});
   ASSERT_EQ(r.error, "");
   const ProgramOptions& o = r.options;
   EXPECT_EQ(o.dataDir, std::filesystem::path("d"));
   EXPECT_EQ(o.saveDir, std::filesystem::path("s"));
+  EXPECT_EQ(o.settingsFile, std::filesystem::path("t.ini"));
   EXPECT_EQ(o.seed, 4294967295u);
   EXPECT_EQ(o.scale, 3);
   EXPECT_TRUE(o.fullscreen && o.headless && o.autoClick && o.mute);
@@ -31,7 +31,8 @@ TEST(Options, BadLinesNameTheOptionOnOneLine) {
       {"--bogus"},      {"--headless", "extra"},  {"--seed"},
       {"--seed", "-1"}, {"--seed", "4294967296"}, {"--seed", "12x"},
       {"--scale", "0"}, {"--scale", "17"},        {"--data"},
-      {"--data", ""},   {"--auto-click"},         {"--data=dir"}};
+      {"--data", ""},   {"--auto-click"},         {"--data=dir"},
+      {"--settings"}};
   for (const auto& args : cases) {
     OptionsResult r = Parse(args);
     // The option named is the bad word itself, or the option whose value is bad.
@@ -39,16 +40,6 @@ TEST(Options, BadLinesNameTheOptionOnOneLine) {
     EXPECT_NE(r.error.find(named), std::string::npos) << "error: " << r.error;
     EXPECT_EQ(r.error.find('\n'), std::string::npos);
   }
-}
-
-TEST(Options, DataFolderBesideTheProgram) {
-  const auto dir =
-      std::filesystem::temp_directory_path() / ("panipani-options-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  EXPECT_EQ(DefaultDataDir(dir), dir);
-  std::filesystem::create_directories(dir / "data");
-  EXPECT_EQ(DefaultDataDir(dir), dir / "data");
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "gfx/Png.h"
 
@@ -69,6 +70,32 @@ TEST(Png, SavesToAFileAndRefusesWhatItCannot) {
   EXPECT_FALSE(SavePng(s, "/nonexistent-folder/shot.png"));
   EXPECT_FALSE(SavePng(Surface(), path));
   EXPECT_TRUE(EncodePng(Surface()).empty());
+}
+
+TEST(Png, PalettedPicturesCarryTheirPaletteAndOneTransparentColour) {
+  const std::vector<uint8_t> indexes = {0, 1, 2, 2, 1, 0};
+  const std::vector<Color> colours = {0x112233, 0xFFFFFF, 0x000000};
+  const std::string png = EncodePalettedPng(3, 2, indexes, colours, 2);
+  ASSERT_EQ(png.substr(12, 4), "IHDR");
+  EXPECT_EQ(png.substr(24, 5), std::string("\x08\x03\x00\x00\x00", 5));  // 8-bit indexes
+  size_t at = 8 + 25;
+  ASSERT_EQ(png.substr(at + 4, 4), "PLTE");
+  EXPECT_EQ(png.substr(at + 8, BigEndian(png, at)),
+            std::string("\x11\x22\x33\xFF\xFF\xFF\x00\x00\x00", 9));
+  at += 12 + BigEndian(png, at);
+  ASSERT_EQ(png.substr(at + 4, 4), "tRNS");
+  EXPECT_EQ(png.substr(at + 8, BigEndian(png, at)), std::string("\xFF\xFF\x00", 3));
+  at += 12 + BigEndian(png, at);
+  ASSERT_EQ(png.substr(at + 4, 4), "IDAT");
+  EXPECT_EQ(StoredBlocks(png.substr(at + 8, BigEndian(png, at))),
+            std::string("\0\x00\x01\x02\0\x02\x01\x00", 8));
+  // Without a transparent colour there is no tRNS chunk.
+  EXPECT_EQ(EncodePalettedPng(3, 2, indexes, colours, -1).find("tRNS"), std::string::npos);
+  // Sizes that disagree with the pixels, or a pixel without a colour, give no file.
+  EXPECT_TRUE(EncodePalettedPng(2, 2, indexes, colours, 2).empty());
+  EXPECT_TRUE(
+      EncodePalettedPng(3, 2, indexes, std::vector<Color>(colours.begin(), colours.begin() + 2), -1)
+          .empty());
 }
 
 }  // namespace

@@ -59,20 +59,26 @@ void CopyStatic(const fs::path& from, const fs::path& to) {
 
 }  // namespace
 
+SceneTable LoadSceneTable(const fs::path& dir) {
+  SceneTable table;
+  for (const auto& f : TextFiles(dir)) {
+    try {
+      SceneTable t = ParseScenes(ReadFile(f));
+      for (auto& s : t.scenes) table.scenes.push_back(std::move(s));
+      for (auto& s : t.templates) table.templates.push_back(std::move(s));
+    } catch (const std::exception& e) {
+      throw std::runtime_error(f.filename().string() + ": " + e.what());
+    }
+  }
+  return table;
+}
+
 Sources LoadSources(const fs::path& dir) {
   Sources src;
   src.palette = Palette::Parse(ReadFile(dir / "palette.txt"));
   for (const auto& f : TextFiles(dir / "sprites"))
     ParseSprites(ReadFile(f), f.filename().string(), src.palette, src.sprites);
-  for (const auto& f : TextFiles(dir / "scenes")) {
-    try {
-      SceneTable t = ParseScenes(ReadFile(f));
-      for (auto& s : t.scenes) src.scenes.scenes.push_back(std::move(s));
-      for (auto& s : t.templates) src.scenes.templates.push_back(std::move(s));
-    } catch (const std::exception& e) {
-      throw std::runtime_error(f.filename().string() + ": " + e.what());
-    }
-  }
+  src.scenes = LoadSceneTable(dir / "scenes");
   for (const auto& f : TextFiles(dir / "sounds")) {
     try {
       for (auto& r : ParseSounds(ReadFile(f))) src.sounds.push_back(std::move(r));

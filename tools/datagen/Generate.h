@@ -22,6 +22,10 @@ struct Sources {
   std::vector<SoundRecipe> sounds;
 };
 
+// The scenes and templates of every .txt file of `dir`, in name order. Throws
+// std::runtime_error naming the file and line of the first fault.
+SceneTable LoadSceneTable(const std::filesystem::path& dir);
+
 // Reads palette.txt, sprites/*.txt, scenes/*.txt and sounds/*.txt of `dir`. Throws
 // std::runtime_error naming the file and line of the first fault.
 Sources LoadSources(const std::filesystem::path& dir);

@@ -326,10 +326,14 @@ IndexedImage RenderScene(const Scene& scene, const SceneTable& table, const Spri
     throw std::runtime_error(scene.file + ": " + e.what());
   }
   if (scene.scale == 1) return canvas;
-  IndexedImage out(scene.width, scene.height, 0);
+  return Enlarge(canvas, scene.scale, scene.width, scene.height);
+}
+
+IndexedImage Enlarge(const IndexedImage& img, int scale, int width, int height) {
+  IndexedImage out(width, height);
   for (int y = 0; y < out.height; ++y)
     for (int x = 0; x < out.width; ++x)
-      out.pixels[y * out.width + x] = canvas.At(x / scene.scale, y / scene.scale);
+      out.pixels[static_cast<size_t>(y) * out.width + x] = img.At(x / scale, y / scale);
   return out;
 }
 

@@ -47,4 +47,7 @@ SceneTable ParseScenes(std::string_view text);
 IndexedImage RenderScene(const Scene& scene, const SceneTable& table, const SpriteSet& sprites,
                          const Palette& palette);
 
+// `img` enlarged `scale` times with sharp pixels, cut or padded (transparent) to width x height.
+IndexedImage Enlarge(const IndexedImage& img, int scale, int width, int height);
+
 }  // namespace pp::datagen

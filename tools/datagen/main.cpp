@@ -1,6 +1,8 @@
 // datagen: builds the default data folder from data/, and shows a data folder for review.
 //
 //   datagen --source DATA_SOURCES --out DATA_FOLDER     generate cg/ and dat/
+//   datagen --source DATA_SOURCES --icons DIR [--icon-name NAME]
+//                                                       the icon, DIR/NxN/apps/NAME.png
 //   datagen --contact-sheet OUT.png [--data DATA_FOLDER] every picture on one sheet
 //   datagen --sound-list [--data DATA_FOLDER]           every sound with its length
 
@@ -10,6 +12,7 @@
 #include <string_view>
 
 #include "datagen/Generate.h"
+#include "datagen/Icons.h"
 #include "datagen/Review.h"
 
 namespace {
@@ -17,6 +20,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: datagen --source DIR --out DIR\n"
+               "       datagen --source DIR --icons DIR [--icon-name NAME]\n"
                "       datagen --contact-sheet OUT.png [--data DIR]\n"
                "       datagen --sound-list [--data DIR]\n");
   return 2;
@@ -25,7 +29,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string source, out, sheet, data = "data";
+  std::string source, out, icons, iconName = "panipani", sheet, data = "data";
   bool listSounds = false;
   for (int i = 1; i < argc; ++i) {
     std::string_view a = argv[i];
@@ -34,6 +38,10 @@ int main(int argc, char** argv) {
       source = argv[++i];
     } else if (a == "--out" && hasValue) {
       out = argv[++i];
+    } else if (a == "--icons" && hasValue) {
+      icons = argv[++i];
+    } else if (a == "--icon-name" && hasValue) {
+      iconName = argv[++i];
     } else if (a == "--contact-sheet" && hasValue) {
       sheet = argv[++i];
     } else if (a == "--data" && hasValue) {
@@ -44,10 +52,14 @@ int main(int argc, char** argv) {
       return Usage();
     }
   }
-  const bool generate = !source.empty() && !out.empty();
-  if (source.empty() != out.empty() || (!generate && sheet.empty() && !listSounds)) return Usage();
+  // --source goes with the modes that read the sources, and one mode at least is asked for.
+  const bool generate = !out.empty(), drawIcons = !icons.empty();
+  const bool review = !sheet.empty() || listSounds;
+  if (source.empty() == (generate || drawIcons) || !(generate || drawIcons || review))
+    return Usage();
   try {
     if (generate) std::printf("%s\n", pp::datagen::GenerateDataFolder(source, out).c_str());
+    if (drawIcons) std::printf("%s\n", pp::datagen::WriteIcons(source, icons, iconName).c_str());
     if (!sheet.empty()) std::printf("%s\n", pp::datagen::WriteContactSheet(data, sheet).c_str());
     if (listSounds) std::printf("%s", pp::datagen::ListSounds(data).c_str());
   } catch (const std::exception& e) {

@@ -56,6 +56,7 @@ class SdlHost final : public Host {
 
   bool Open(const SdlHostOptions& options, std::string& error) {
     screenshotDir_ = options.screenshotDir;
+    onFullscreenChange_ = options.onFullscreenChange;
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
       error = std::string("cannot open a window (") + SDL_GetError() +
@@ -165,7 +166,9 @@ class SdlHost final : public Host {
 
   void ToggleFullscreen() {
     bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) == 0 &&
+        onFullscreenChange_)
+      onFullscreenChange_(!full);
   }
 
   void SaveScreenshot() {
@@ -174,6 +177,8 @@ class SdlHost final : public Host {
     std::time_t t = std::time(nullptr);
     std::strftime(name, sizeof name, "panipani-%Y%m%d-%H%M%S.png", std::localtime(&t));
     std::filesystem::path path = screenshotDir_ / name;
+    std::error_code ec;
+    std::filesystem::create_directories(screenshotDir_, ec);
     if (!SavePng(lastFrame_, path))
       std::fprintf(stderr, "panipani: cannot write the screenshot %s\n", path.string().c_str());
   }
@@ -261,6 +266,7 @@ class SdlHost final : public Host {
   std::deque<HostEvent> queued_;
   Surface lastFrame_;
   std::filesystem::path screenshotDir_;
+  std::function<void(bool)> onFullscreenChange_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 // for a screenshot, M to mute.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,7 +15,8 @@ namespace pp {
 struct SdlHostOptions {
   int scale = 0;  // 0 = the largest factor that fits comfortably on the screen, at least 2
   bool fullscreen = false;
-  std::filesystem::path screenshotDir;  // where F12 writes its pictures
+  std::filesystem::path screenshotDir;                      // where F12 writes its pictures
+  std::function<void(bool fullscreen)> onFullscreenChange;  // told after each switch, if set
 };
 
 // Opens the window; nullptr with `error` set when there is no display to open it on.

@@ -1,8 +1,9 @@
 #pragma once
-// Decoding UTF-8 one character at a time for drawing. Malformed bytes never stop the text: each
-// bad byte reads as U+FFFD and decoding goes on after it.
+// UTF-8 one character at a time. Malformed bytes never stop the decoding: each bad byte
+// reads as U+FFFD and decoding goes on after it.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace pp {
@@ -52,6 +53,26 @@ inline char32_t NextCodePoint(std::string_view text, size_t& pos) {
   }
   pos += extra + 1;
   return cp;
+}
+
+// Appends `cp` encoded as UTF-8; a value that is not a character appends U+FFFD.
+inline void AppendUtf8(std::string& out, char32_t cp) {
+  if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacementChar;
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
 }
 
 }  // namespace pp

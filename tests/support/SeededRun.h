@@ -1,0 +1,71 @@
+#pragma once
+// Plays a seeded automation script headless on the build's generated data folder, in a fresh
+// save folder, and returns every event the game wrote: the ground truth for the tests that show
+// an addition never changes the game.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/Program.h"
+#include "extras/ExtrasHost.h"
+#include "platform/headless/HeadlessHost.h"
+
+namespace pp::test {
+
+// A long script through the title and many decisions: ticks, clicks, hovers, every button and
+// the item panel (a `panel close` while it is shut is only an error event).
+inline std::string LongScript(int decisions = 300) {
+  std::string script = "tick 5\nclick\ntick 5\nclick\ntick 20\nchoose 3\n";
+  for (int i = 0; i < decisions; ++i) {
+    script += "tick " + std::to_string(1 + i % 4) + "\n";
+    script += "hover " + std::to_string(1 + i % 3) + "\n";
+    const int button = 3 - (i * 5) % 3;
+    script += i % 7 == 3 ? "click\n" : "choose " + std::to_string(button) + "\n";
+    // The camp's item button opens the panel, which covers the buttons until it is closed.
+    if (button == 2) script += "panel close\n";
+  }
+  return script + "state\nclose\n";
+}
+
+// The event lines of `script` played with `seed` and --auto-click. `addExtras`, when given, puts
+// additions around the headless host before the game starts.
+inline std::vector<std::string> PlaySeeded(const std::string& script, uint32_t seed,
+                                           const std::function<void(ExtrasHost&)>& addExtras = {}) {
+  const char* data = std::getenv("PANIPANI_DATA");
+  EXPECT_TRUE(data && std::filesystem::exists(std::filesystem::path(data) / "cg" / "title.bmp"))
+      << "the generated data folder is needed";
+  if (!data) return {};
+  const std::filesystem::path saveDir = std::filesystem::temp_directory_path() /
+                                        ("panipani-seeded-" + std::to_string(getpid()) + "-" +
+                                         std::to_string(seed) + (addExtras ? "-x" : ""));
+  std::filesystem::remove_all(saveDir);
+  GameConfig config;
+  config.dataDir = data;
+  config.saveDir = saveDir;
+
+  std::istringstream in(script);
+  std::ostringstream out;
+  HeadlessHost headless(in, out, /*autoClick=*/true);
+  if (addExtras) {
+    ExtrasHost extras(headless);
+    addExtras(extras);
+    EXPECT_EQ(RunGame(extras, config, seed), 0);
+  } else {
+    EXPECT_EQ(RunGame(headless, config, seed), 0);
+  }
+  std::filesystem::remove_all(saveDir);
+  std::vector<std::string> lines;
+  std::istringstream text(out.str());
+  for (std::string line; std::getline(text, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace pp::test
