@@ -27,10 +27,10 @@ target_link_options(panipani PRIVATE
   -lidbfs.js
   "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_pp_check_save','_pp_fit_scale']"
   "-sEXPORTED_RUNTIME_METHODS=['FS','IDBFS','UTF8ToString']"
-  --pre-js ${WEB_DIR}/page/panipani.js
-  --preload-file ${WEB_DATA}@/data
-  --preload-file ${WEB_GLYPHS}@${PANIPANI_DEFAULT_GLYPHS}
-  --exclude-file *.generated)
+  "SHELL:--pre-js ${WEB_DIR}/page/panipani.js"
+  "SHELL:--preload-file ${WEB_DATA}@/data"
+  "SHELL:--preload-file ${WEB_GLYPHS}@${PANIPANI_DEFAULT_GLYPHS}"
+  "SHELL:--exclude-file *.generated")
 if(PANIPANI_WEB_ASYNCIFY)
   # Only the page's wait for input suspends; everything that can reach it is instrumented.
   target_link_options(panipani PRIVATE -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['pp_wait_for_input']")
