@@ -23,7 +23,7 @@ class SoundSystem;
 // What the command line chooses.
 struct GameConfig {
   std::filesystem::path dataDir;  // holds cg/ and dat/
-  std::filesystem::path saveDir;  // holds my.dat and the score report; empty = the data folder
+  std::filesystem::path saveDir;  // holds my.dat and the score report; empty: saving is refused
   std::filesystem::path recordAudioPath;  // non-empty: also write the audio output to this WAVE
   bool mute = false;                      // silence the output; the game behaves the same
 };

@@ -156,12 +156,15 @@ struct GameState {
   // LoadGame failed: the state never came from the save file, so SaveGame must not replace it.
   bool savesBlocked = false;
 
-  // --- tables read once at start ---
+  // --- tables read once at start (texts as drawn: a byte that is not CP932 reads as U+FFFD) ---
   std::array<std::string, kLevelNames> levelNames{};
+  std::array<std::string, kLevelNames> levelNameBytes{};  // map.dat's own lines, raw CP932
   std::array<std::string, kNameSyllables> nameSyllables{};
 };
 
-// The name of world level `level`, or empty outside 0..99.
+// The name of world level `level` as drawn, or empty outside 0..99.
 const std::string& LevelName(const GameState& s, int32_t level);
+// The same name in map.dat's own bytes (raw CP932), or empty outside 0..99.
+const std::string& LevelNameBytes(const GameState& s, int32_t level);
 
 }  // namespace pp

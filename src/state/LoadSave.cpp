@@ -31,31 +31,40 @@ std::optional<std::string> ReadDataFile(const fs::path& path, std::string& bytes
   return std::nullopt;
 }
 
-std::optional<std::string> ReadTable(const fs::path& path, std::span<std::string> table) {
+std::optional<std::string> ReadTable(const fs::path& path, std::span<std::string> table,
+                                     std::span<std::string> rawTable = {}) {
   std::string bytes;
   if (auto error = ReadDataFile(path, bytes)) return error;
-  if (auto error = ParseTextTable(bytes, table)) return path.string() + ": " + *error;
+  if (auto error = ParseTextTable(bytes, table, rawTable)) return path.string() + ": " + *error;
   return std::nullopt;
 }
 
 }  // namespace
 
 fs::path SaveFilePath(const Game& g) {
-  if (g.config.saveDir.empty()) return DataFilePath(g.config.dataDir, "my.dat");
+  if (g.config.saveDir.empty()) return {};
   if (auto found = FindFileNoCase(g.config.saveDir, "my.dat")) return *found;
   return g.config.saveDir / "my.dat";
 }
 
 fs::path ScoreReportPath(const Game& g) {
-  const fs::path& folder = g.config.saveDir.empty() ? g.config.dataDir : g.config.saveDir;
-  return folder / fs::path(u8"成績.txt");
+  if (g.config.saveDir.empty()) return {};
+  return g.config.saveDir / fs::path(u8"成績.txt");
 }
 
 std::optional<std::string> LoadGame(Game& g) {
-  fs::path savePath = SaveFilePath(g);
+  const fs::path savePath = SaveFilePath(g);
+  if (!savePath.empty()) {
+    const std::string temporaries[] = {savePath.filename().string(),
+                                       ScoreReportPath(g).filename().string()};
+    RemoveLeftoverTemporaries(g.config.saveDir, temporaries);
+  }
   std::error_code ec;
-  bool startSaveFolder = !g.config.saveDir.empty() && !fs::exists(savePath, ec);
-  fs::path readPath = startSaveFolder ? DataFilePath(g.config.dataDir, "my.dat") : savePath;
+  // A save folder without my.dat starts from the data folder's: the shipped first save, or the
+  // player's own records when the data folder is theirs (or an older build's).
+  const bool startSaveFolder = !savePath.empty() && !fs::exists(savePath, ec);
+  const fs::path readPath =
+      savePath.empty() || startSaveFolder ? DataFilePath(g.config.dataDir, "my.dat") : savePath;
 
   GameState loaded = g.state;
   auto load = [&]() -> std::optional<std::string> {
@@ -64,7 +73,8 @@ std::optional<std::string> LoadGame(Game& g) {
     if (auto error = ParseMyDat(bytes, loaded)) return readPath.string() + ": " + *error;
     if (auto error = ReadTable(DataFilePath(g.config.dataDir, "name.dat"), loaded.nameSyllables))
       return error;
-    if (auto error = ReadTable(DataFilePath(g.config.dataDir, "map.dat"), loaded.levelNames))
+    if (auto error = ReadTable(DataFilePath(g.config.dataDir, "map.dat"), loaded.levelNames,
+                               loaded.levelNameBytes))
       return error;
     if (startSaveFolder) {
       fs::create_directories(g.config.saveDir, ec);
@@ -83,20 +93,15 @@ std::optional<std::string> LoadGame(Game& g) {
 
 bool SaveGame(Game& g) {
   if (g.state.savesBlocked) return false;
-  if (!g.config.saveDir.empty()) {
-    std::error_code ec;
-    fs::create_directories(g.config.saveDir, ec);
-  }
   auto fail = [&g](const std::string& error) {
     g.host.ShowError(error);
     return false;
   };
+  if (g.config.saveDir.empty()) return fail("Cannot save: no save folder was given");
+  std::error_code ec;
+  fs::create_directories(g.config.saveDir, ec);
   if (auto error = WriteFileAtomic(SaveFilePath(g), SerializeMyDat(g.state))) return fail(*error);
-  fs::path reportPath = ScoreReportPath(g);
-  auto report = Utf8ToCp932(ScoreReport(g.state));
-  if (!report)
-    return fail("Cannot write " + reportPath.string() + ": a level name has no CP932 code");
-  if (auto error = WriteFileAtomic(reportPath, *report)) return fail(*error);
+  if (auto error = WriteFileAtomic(ScoreReportPath(g), ScoreReport(g.state))) return fail(*error);
   return true;
 }
 

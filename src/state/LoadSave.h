@@ -1,8 +1,9 @@
 #pragma once
 // Loading and saving on disk, and the new game and full reset that end in a save. The data folder
-// (config.dataDir) holds dat/my.dat, dat/name.dat and dat/map.dat, found case-insensitively. With a
-// save folder (config.saveDir) my.dat and the score report live there instead; a save folder
-// without my.dat starts from the data folder's.
+// (config.dataDir) holds dat/my.dat, dat/name.dat and dat/map.dat, found case-insensitively; the
+// save folder (config.saveDir) holds the player's my.dat and the score report, and starts from a
+// copy of the data folder's my.dat. Without a save folder (a bare GameConfig in tests) the data
+// folder's my.dat is read and saving is refused.
 
 #include <filesystem>
 #include <optional>
@@ -12,12 +13,14 @@ namespace pp {
 
 class Game;
 
-// Where my.dat is read and written.
+// Where my.dat is read and written; empty without a save folder.
 std::filesystem::path SaveFilePath(const Game& g);
-// Where the score report 成績.txt is written.
+// Where the score report 成績.txt is written; empty without a save folder.
 std::filesystem::path ScoreReportPath(const Game& g);
 
-// Start-up: reads my.dat, then name.dat, then map.dat. On any fault returns one message naming
+// Start-up: removes the temporary files an interrupted save left in the save folder, reads my.dat
+// (copying the data folder's into a save folder that has none), then name.dat, then map.dat. On
+// any fault returns one message naming
 // the file (and the line, where there is one) and changes nothing in the state; saving is then
 // refused for the rest of the run, so the player's file is never replaced. The caller shows it.
 std::optional<std::string> LoadGame(Game& g);

@@ -42,6 +42,26 @@ class LineReader {
   int lineNumber_ = 0;
 };
 
+// CP932 text as it can be shown: each byte that does not start a CP932 character reads as
+// U+FFFD, and decoding goes on after it.
+std::string Cp932ToUtf8Shown(std::string_view line) {
+  if (auto whole = Cp932ToUtf8(line)) return *whole;
+  std::string out;
+  for (size_t i = 0; i < line.size();) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    const size_t length = lead && i + 1 < line.size() ? 2 : 1;
+    if (auto unit = Cp932ToUtf8(line.substr(i, length))) {
+      out += *unit;
+      i += length;
+    } else {
+      out += "\xEF\xBF\xBD";  // U+FFFD
+      ++i;
+    }
+  }
+  return out;
+}
+
 std::string LineError(int line, const std::string& what) {
   return "line " + std::to_string(line) + ": " + what;
 }
@@ -122,7 +142,8 @@ std::string SerializeMyDat(const GameState& s) {
   return std::move(writer.out);
 }
 
-std::optional<std::string> ParseTextTable(std::string_view bytes, std::span<std::string> out) {
+std::optional<std::string> ParseTextTable(std::string_view bytes, std::span<std::string> out,
+                                          std::span<std::string> rawOut) {
   LineReader lines(bytes);
   for (size_t i = 0; i < out.size(); ++i) {
     auto line = lines.Next();
@@ -130,9 +151,8 @@ std::optional<std::string> ParseTextTable(std::string_view bytes, std::span<std:
       return LineError(lines.lineNumber() + 1, "expected entry " + std::to_string(i) + " of " +
                                                    std::to_string(out.size()) +
                                                    ", but the file ends");
-    auto text = Cp932ToUtf8(*line);
-    if (!text) return LineError(lines.lineNumber(), "expected a text in CP932 (Shift-JIS)");
-    out[i] = std::move(*text);
+    out[i] = Cp932ToUtf8Shown(*line);
+    if (!rawOut.empty()) rawOut[i] = std::string(*line);
   }
   return std::nullopt;
 }

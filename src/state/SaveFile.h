@@ -23,8 +23,12 @@ std::optional<std::string> ParseMyDat(std::string_view bytes, GameState& s);
 // their first line break, so the file always keeps its layout.
 std::string SerializeMyDat(const GameState& s);
 
-// Reads `out.size()` lines of CP932 text into UTF-8 texts (name.dat: 226, map.dat: 100).
-// On failure returns "line N: expected ..." and `out` may be partly filled.
-std::optional<std::string> ParseTextTable(std::string_view bytes, std::span<std::string> out);
+// Reads `out.size()` lines of CP932 text into UTF-8 texts (name.dat: 226, map.dat: 100). A
+// player's table is only shown, so a byte that is not CP932 never stops it: it reads as U+FFFD
+// and the rest of the line is read on. `rawOut`, when not empty (same size), gets each line's own
+// bytes. On failure (too few lines) returns "line N: expected ..."; the tables may be partly
+// filled.
+std::optional<std::string> ParseTextTable(std::string_view bytes, std::span<std::string> out,
+                                          std::span<std::string> rawOut = {});
 
 }  // namespace pp

@@ -1,5 +1,7 @@
 #include "state/ScoreReport.h"
 
+#include "core/Cp932.h"
+
 namespace pp {
 namespace {
 
@@ -14,17 +16,20 @@ std::string BossLine(const GameState& s) {
   return line;
 }
 
+// The report's own texts, which all have CP932 codes.
+std::string Cp932(const std::string& utf8) { return Utf8ToCp932(utf8).value(); }
+
 }  // namespace
 
 std::string ScoreReport(const GameState& s) {
   std::string out;
-  auto line = [&out](const std::string& text) { out += text + "\r\n"; };
-  line("★ピルカピルカホロム4 ver1.1");
-  line(s.records[0] == 1 ? "冒険者" : "ｽﾃｯﾊﾟｰｽﾞ･ﾉﾝｽﾄｯﾌﾟ");
-  line("GAMEOVER回数: " + std::to_string(s.deathCount) + "回");
-  line("最深到達レベル: " + std::to_string(s.deepestLevel) + " " + LevelName(s, s.deepestLevel) +
-       " " + std::to_string(s.deepestAu) + "AU地点");
-  line(BossLine(s));
+  auto line = [&out](const std::string& cp932) { out += cp932 + "\r\n"; };
+  line(Cp932("★ピルカピルカホロム4 ver1.1"));
+  line(Cp932(s.records[0] == 1 ? "冒険者" : "ｽﾃｯﾊﾟｰｽﾞ･ﾉﾝｽﾄｯﾌﾟ"));
+  line(Cp932("GAMEOVER回数: " + std::to_string(s.deathCount) + "回"));
+  line(Cp932("最深到達レベル: " + std::to_string(s.deepestLevel) + " ") +
+       LevelNameBytes(s, s.deepestLevel) + Cp932(" " + std::to_string(s.deepestAu) + "AU地点"));
+  line(Cp932(BossLine(s)));
   return out;
 }
 

@@ -7,7 +7,7 @@
 
 namespace pp {
 
-// The five report lines as UTF-8, each ending in CR LF (the caller converts to CP932).
+// The five report lines in CP932, each ending in CR LF; the level name in map.dat's own bytes.
 std::string ScoreReport(const GameState& s);
 
 }  // namespace pp

@@ -71,5 +71,14 @@ TEST(UserPaths, ASaveFolderThatCannotBeUsedIsNamedAndLeftEmpty) {
   }
 }
 
+TEST(UserPaths, TestsRunWithAHomeInsideTheBuildFolder) {
+  const UserEnvironment env = CurrentUserEnvironment("");
+  const std::string scratch = (fs::path(PANIPANI_BINARY_DIR) / "test-home").string();
+  EXPECT_EQ(env.home, scratch);
+  EXPECT_EQ(env.xdgDataHome.rfind(scratch, 0), 0u) << env.xdgDataHome;
+  EXPECT_EQ(env.xdgConfigHome.rfind(scratch, 0), 0u) << env.xdgConfigHome;
+  EXPECT_EQ(env.programDir, fs::path(PANIPANI_BINARY_DIR));
+}
+
 }  // namespace
 }  // namespace pp

@@ -7,6 +7,8 @@ set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
+# A home of its own: the window reads and writes its settings there, never in the player's.
+export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
 scale=2
 display=":$((90 + RANDOM % 100))"
 cleanup() {

@@ -65,10 +65,13 @@ class StateFiles : public ::testing::Test {
 
   fs::path dataDir() const { return root / "data"; }
   fs::path datFile(const char* name) const { return dataDir() / "dat" / name; }
-  GameConfig Config(fs::path saveDir = {}) const {
+  fs::path saveDir() const { return root / "save"; }
+  fs::path saveFile(const char* name) const { return saveDir() / fs::path(name); }
+  GameConfig Config() const { return Config(saveDir()); }
+  GameConfig Config(fs::path saveFolder) const {
     GameConfig c;
     c.dataDir = dataDir();
-    c.saveDir = std::move(saveDir);
+    c.saveDir = std::move(saveFolder);
     return c;
   }
 
@@ -106,11 +109,18 @@ TEST_F(StateFiles, AfterARestartOnlyTheKeptSetSurvives) {
 TEST_F(StateFiles, NamesAreFoundWhateverTheirCase) {
   fs::rename(dataDir() / "dat", dataDir() / "DAT");
   fs::rename(dataDir() / "DAT" / "my.dat", dataDir() / "DAT" / "My.Dat");
+  {
+    Game g(host, Config(root / "fresh"), 1);
+    ASSERT_EQ(LoadGame(g), std::nullopt);
+    EXPECT_EQ(ReadFile(root / "fresh" / "my.dat"), ReadFile(dataDir() / "DAT" / "My.Dat"));
+  }
+  fs::create_directories(saveDir());
+  fs::copy_file(dataDir() / "DAT" / "My.Dat", saveFile("MY.DAT"));
   Game g(host, Config(), 1);
   ASSERT_EQ(LoadGame(g), std::nullopt);
   ASSERT_TRUE(SaveGame(g));
-  EXPECT_FALSE(fs::exists(dataDir() / "DAT" / "my.dat"));
-  EXPECT_EQ(ReadFile(dataDir() / "DAT" / "My.Dat"), SerializeMyDat(g.state));
+  EXPECT_FALSE(fs::exists(saveFile("my.dat")));
+  EXPECT_EQ(ReadFile(saveFile("MY.DAT")), SerializeMyDat(g.state));
 }
 
 TEST_F(StateFiles, AFaultyFileIsNamedAndNeverOverwritten) {
@@ -123,7 +133,8 @@ TEST_F(StateFiles, AFaultyFileIsNamedAndNeverOverwritten) {
   NewGame(g);
   EXPECT_FALSE(SaveGame(g));
   EXPECT_EQ(ReadFile(datFile("my.dat")), bytes);
-  EXPECT_FALSE(fs::exists(dataDir() / "成績.txt"));
+  EXPECT_FALSE(fs::exists(saveFile("my.dat")));
+  EXPECT_FALSE(fs::exists(saveFile("成績.txt")));
 }
 
 TEST_F(StateFiles, MissingOrShortFilesAreNamed) {
@@ -147,6 +158,60 @@ TEST_F(StateFiles, MissingOrShortFilesAreNamed) {
   }
 }
 
+TEST_F(StateFiles, AFolderWhereAFileShouldBeIsNamedAndNothingIsWritten) {
+  for (const char* name : {"my.dat", "name.dat", "map.dat"}) {
+    SCOPED_TRACE(name);
+    const fs::path file = datFile(name);
+    const fs::path aside = root / "aside";
+    fs::rename(file, aside);
+    fs::create_directories(file / "inside");
+    Game g(host, Config(root / name), 1);
+    EXPECT_EQ(LoadGame(g), file.string() + ": the file cannot be read");
+    NewGame(g);
+    EXPECT_FALSE(fs::exists(root / name / "my.dat"));
+    fs::remove_all(file);
+    fs::rename(aside, file);
+  }
+  // The same in the save folder itself: its my.dat is a folder.
+  fs::create_directories(saveFile("my.dat"));
+  Game g(host, Config(), 1);
+  EXPECT_EQ(LoadGame(g), saveFile("my.dat").string() + ": the file cannot be read");
+  NewGame(g);
+  EXPECT_FALSE(fs::exists(saveFile("成績.txt")));
+}
+
+TEST_F(StateFiles, APlayersTablesWithBytesThatAreNotCp932StillLoad) {
+  std::string map = ReadFile(datFile("map.dat"));
+  // Level 2, the deepest reached: a stray 0xFF and ≒ in its NEC code, which has a twin.
+  const std::string level2 = "\xFF\x87\x90";
+  map.replace(map.find(*Utf8ToCp932("界2")), 3, level2);
+  WriteFile(datFile("map.dat"), map);
+  WriteFile(datFile("name.dat"), "\x80\r\n" + ReadFile(datFile("name.dat")));
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  EXPECT_EQ(LevelName(g.state, 2), "\uFFFD≒");
+  EXPECT_EQ(g.state.nameSyllables[0], "\uFFFD");
+  EXPECT_EQ(g.state.nameSyllables[1], "ゴ0");
+  ASSERT_TRUE(SaveGame(g));
+  EXPECT_NE(ReadFile(saveFile("成績.txt")).find(" " + level2 + " 40AU"), std::string::npos);
+  EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(StateFiles, TheNextStartRemovesOnlyOurOwnTemporaryFiles) {
+  fs::create_directories(saveDir());
+  const std::string ours[] = {".my.dat.a1B2c3", ".成績.txt.XyZ789"};
+  const std::string others[] = {".my.dat.a1B2c",  ".my.dat.a1B2c3d",  "my.dat.a1B2c3",
+                                ".my.dat.a1-2c3", ".name.dat.a1B2c3", ".my.dat.a1B2c3.png"};
+  for (const auto& name : ours) WriteFile(saveFile(name.c_str()), "half");
+  for (const auto& name : others) WriteFile(saveFile(name.c_str()), "theirs");
+  fs::create_directories(saveFile(".my.dat.Folder"));
+  Game g(host, Config(), 1);
+  ASSERT_EQ(LoadGame(g), std::nullopt);
+  for (const auto& name : ours) EXPECT_FALSE(fs::exists(saveFile(name.c_str()))) << name;
+  for (const auto& name : others) EXPECT_TRUE(fs::exists(saveFile(name.c_str()))) << name;
+  EXPECT_TRUE(fs::is_directory(saveFile(".my.dat.Folder")));
+}
+
 TEST_F(StateFiles, ASaveFolderStartsFromTheShippedSaveAndKeepsBothFiles) {
   fs::path saveDir = root / "save" / "deeper";
   std::string shipped = ReadFile(datFile("my.dat"));
@@ -165,7 +230,7 @@ TEST_F(StateFiles, ASaveFolderStartsFromTheShippedSaveAndKeepsBothFiles) {
 TEST_F(StateFiles, AFailedWriteLeavesTheOldFileWhole) {
   Game g(host, Config(), 1);
   ASSERT_EQ(LoadGame(g), std::nullopt);
-  std::string before = ReadFile(datFile("my.dat"));
+  std::string before = ReadFile(saveFile("my.dat"));
   g.state.money = 12345;
 
   // A file-size limit makes the write stop part-way, as a full disk would.
@@ -180,25 +245,19 @@ TEST_F(StateFiles, AFailedWriteLeavesTheOldFileWhole) {
   signal(SIGXFSZ, oldHandler);
 
   EXPECT_FALSE(ok);
-  EXPECT_EQ(ReadFile(datFile("my.dat")), before);
+  EXPECT_EQ(ReadFile(saveFile("my.dat")), before);
   ASSERT_EQ(host.errors.size(), 1u);
-  EXPECT_EQ(host.errors[0].rfind("Cannot write " + datFile("my.dat").string() + ": ", 0), 0u)
+  EXPECT_EQ(host.errors[0].rfind("Cannot write " + saveFile("my.dat").string() + ": ", 0), 0u)
       << host.errors[0];
-  EXPECT_FALSE(fs::exists(dataDir() / "成績.txt"));
+  EXPECT_FALSE(fs::exists(saveFile("成績.txt")));
   int entries = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dataDir() / "dat")) ++entries;
-  EXPECT_EQ(entries, 3);  // no temporary file left behind
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(saveDir())) ++entries;
+  EXPECT_EQ(entries, 1);  // no temporary file left behind
 
-  // A level name the report cannot carry in CP932 stops the report, not the save.
-  g.state.levelNames[2] = "界😀";  // the deepest level reached
+  fs::remove_all(saveDir());
+  WriteFile(saveDir(), "a file where the save folder was");
   EXPECT_FALSE(SaveGame(g));
-  EXPECT_EQ(ReadFile(datFile("my.dat")), SerializeMyDat(g.state));
-  ASSERT_EQ(host.errors.size(), 2u);
-  EXPECT_NE(host.errors[1].find("成績.txt"), std::string::npos);
-
-  fs::remove_all(dataDir() / "dat");
-  EXPECT_FALSE(SaveGame(g));
-  EXPECT_EQ(host.errors.size(), 3u);
+  EXPECT_EQ(host.errors.size(), 2u);
 }
 
 TEST_F(StateFiles, NewGameStartsPoorUnlessTheFlagIsKept) {
@@ -216,7 +275,7 @@ TEST_F(StateFiles, NewGameStartsPoorUnlessTheFlagIsKept) {
   EXPECT_EQ(g.state.enemyMaxHp, 30);  // the enemy clear leaves the maximum
   EXPECT_EQ(g.state.caveProgress, 0);
   EXPECT_EQ(g.state.blockReleaseCount, 0);
-  EXPECT_EQ(ReadFile(datFile("my.dat")), SerializeMyDat(g.state));
+  EXPECT_EQ(ReadFile(saveFile("my.dat")), SerializeMyDat(g.state));
 
   g.state.keptFlags[23] = 1;
   NewGame(g);
@@ -234,7 +293,7 @@ TEST_F(StateFiles, FullResetErasesTheRecordsAndTheReportSaysSo) {
   EXPECT_EQ(g.state.records[5], 0);
   EXPECT_EQ(g.state.headerText, "header");
   EXPECT_EQ(g.state.spareSaved, 77);
-  EXPECT_EQ(Report(dataDir() / "成績.txt"),
+  EXPECT_EQ(Report(saveFile("成績.txt")),
             "★ピルカピルカホロム4 ver1.1\r\nｽﾃｯﾊﾟｰｽﾞ･ﾉﾝｽﾄｯﾌﾟ\r\nGAMEOVER回数: 0回\r\n"
             "最深到達レベル: 0 界0 0AU地点\r\n\r\n");
 }
@@ -256,13 +315,13 @@ TEST_F(StateFiles, OnlyAYesToTheEnterPromptResets) {
             "(※この初期化は、クリア回数やエンディングデータなど全てを初期化するものです。)");
   EXPECT_EQ(g.state.deathCount, 3);
   EXPECT_EQ(g.state.money, 999);
-  EXPECT_FALSE(fs::exists(dataDir() / "成績.txt"));
+  EXPECT_FALSE(fs::exists(saveFile("成績.txt")));
 
   host.confirmAnswer = true;
   FormKeyDown(g, 13);
   EXPECT_EQ(g.state.deathCount, 0);
   EXPECT_EQ(g.state.records[0], 0);
-  EXPECT_TRUE(fs::exists(dataDir() / "成績.txt"));
+  EXPECT_TRUE(fs::exists(saveFile("成績.txt")));
 }
 
 }  // namespace

@@ -177,8 +177,19 @@ TEST(TextTable, ReadsCp932LinesAsUtf8) {
 
   EXPECT_EQ(ParseTextTable("a\r\nb\r\n", table).value_or(""),
             "line 3: expected entry 2 of 3, but the file ends");
-  EXPECT_EQ(ParseTextTable("a\r\n\x83\r\nc", table).value_or(""),
-            "line 2: expected a text in CP932 (Shift-JIS)");
+
+  // A player's table is only shown: bytes that are not CP932 (a stray 0x80 or 0xFF, a lead byte
+  // without its pair, an unassigned pair) read as U+FFFD and never stop it; the raw table keeps
+  // each line's own bytes.
+  std::array<std::string, 3> raw;
+  const std::string lines[] = {"\x80\x83\x7D\xFF", "x\x83", "\x85\x40!"};
+  ASSERT_EQ(ParseTextTable(lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2], table, raw),
+            std::nullopt);
+  EXPECT_EQ(table[0], "\uFFFDマ\uFFFD");
+  EXPECT_EQ(table[1], "x\uFFFD");
+  EXPECT_EQ(table[2], "\uFFFD@!");
+  EXPECT_EQ(raw[0], lines[0]);
+  EXPECT_EQ(raw[2], lines[2]);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "datagen/Generate.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "datagen/SourceText.h"
 #include "datagen/TextTables.h"
 #include "gfx/Bitmap.h"
+#include "state/AtomicFile.h"
 #include "state/GameState.h"
 #include "state/SaveFile.h"
 
@@ -46,6 +48,29 @@ std::string FirstSave(const fs::path& sourceDir) {
   GameState fresh;
   fresh.headerText = *cp;
   return SerializeMyDat(fresh);
+}
+
+// A my.dat that is a first save of any version: a fresh game state under its header line.
+bool IsFirstSave(const std::string& bytes) {
+  GameState loaded;
+  if (ParseMyDat(bytes, loaded)) return false;
+  GameState fresh;
+  fresh.headerText = loaded.headerText;
+  return SerializeMyDat(fresh) == bytes;
+}
+
+// Writes the first save into `file` unless the file holds a played save: a build folder made by
+// an earlier version kept the player's records there, and the game copies them into the player's
+// save folder on its first start. Returns whether it was written.
+bool WriteFirstSave(const fs::path& file, const fs::path& sourceDir) {
+  const std::string first = FirstSave(sourceDir);
+  std::error_code ec;
+  if (fs::exists(file, ec) || ec) {
+    const std::optional<std::string> old = ReadWholeFile(file);
+    if (!old || !IsFirstSave(*old)) return false;
+  }
+  WriteFile(file, first);
+  return true;
 }
 
 void CopyStatic(const fs::path& from, const fs::path& to) {
@@ -137,11 +162,13 @@ std::string GenerateDataFolder(const fs::path& sourceDir, const fs::path& out) {
             BuildTextTable(ReadFile(sourceDir / "text" / "map.txt"), kLevelNames, "map.txt"));
   WriteFile(dat / "name.dat",
             BuildTextTable(ReadFile(sourceDir / "text" / "name.txt"), kNameSyllables, "name.txt"));
-  WriteFile(dat / "my.dat", FirstSave(sourceDir));
+  const bool firstSave = WriteFirstSave(dat / "my.dat", sourceDir);
   CopyStatic(sourceDir / "static", out);
 
   return std::to_string(pictures.size()) + " pictures, " + std::to_string(sounds.size()) +
-         " sounds, map.dat, name.dat and my.dat written to " + out.string();
+         " sounds, map.dat, name.dat and " +
+         (firstSave ? "my.dat" : "no my.dat (the one there holds a played save)") + " written to " +
+         out.string();
 }
 
 }  // namespace pp::datagen

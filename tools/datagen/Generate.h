@@ -34,8 +34,10 @@ Sources LoadSources(const std::filesystem::path& dir);
 // game's pictures, is written twice, or a picture of the game has no scene.
 std::map<std::string, IndexedImage> RenderPictures(const Sources& src);
 
-// Writes the whole data folder into `out` (cg/, dat/ and the static files). Throws
-// std::runtime_error on the first fault; returns a one-line summary.
+// Writes the whole data folder into `out` (cg/, dat/ and the static files). A dat/my.dat that
+// holds a played save (an earlier version kept the player's save there) is left as it is; any
+// first save is replaced. Throws std::runtime_error on the first fault; returns a one-line
+// summary.
 std::string GenerateDataFolder(const std::filesystem::path& sourceDir,
                                const std::filesystem::path& out);
 
