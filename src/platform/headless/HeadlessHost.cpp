@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "core/Json.h"
-#include "gfx/Utf8.h"
+#include "core/Utf8.h"
 #include "platform/AudioDevice.h"
 #include "platform/NullAudioDevice.h"
 
