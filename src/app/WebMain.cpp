@@ -12,6 +12,8 @@
 
 #include "app/Options.h"
 #include "app/Program.h"
+#include "extras/ExtrasHost.h"
+#include "extras/PlayerExtras.h"
 #include "platform/web/WebHost.h"
 #include "platform/web/WebPage.h"
 #include "state/AtomicFile.h"
@@ -51,9 +53,16 @@ int main(int argc, char** argv) {
   config.saveDir = kPageSaveDir;
   config.mute = o.mute;
   const uint32_t seed = o.seed ? *o.seed : pp::TimeOfDaySeed();
-  std::unique_ptr<pp::Host> host =
-      o.headless ? pp::CreateWebAutomationHost(o.autoClick) : pp::CreateWebHost();
-  const int status = pp::RunGame(*host, config, seed);
+  int status = 0;
+  if (o.headless) {
+    status = pp::RunGame(*pp::CreateWebAutomationHost(o.autoClick), config, seed);
+  } else {
+    // The page keeps no settings file: the additions start from the defaults.
+    const std::unique_ptr<pp::Host> page = pp::CreateWebHost();
+    pp::ExtrasHost host(*page);
+    pp::AddPlayerExtras(host, pp::Settings{});
+    status = pp::RunGame(host, config, seed);
+  }
   pp::ReportGameEnded(status);
   return status;
 }

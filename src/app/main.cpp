@@ -16,9 +16,8 @@
 #include "app/Launch.h"
 #include "app/Options.h"
 #include "app/Program.h"
-#include "extras/AutoAdvance.h"
 #include "extras/ExtrasHost.h"
-#include "extras/KeyboardChoices.h"
+#include "extras/PlayerExtras.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/sdl/SdlHost.h"
 #include "replay/PacedReplayHost.h"
@@ -131,9 +130,6 @@ int main(int argc, char** argv) {
   const pp::Settings defaults;
   const pp::Settings& settings = launch.settings ? *launch.settings : defaults;
   pp::ExtrasHost host(*window);
-  // Auto mode sees Space before the keyboard choices turn it into a press.
-  host.Add(std::make_unique<pp::AutoAdvance>(pp::ReadingTimeFrom(settings),
-                                             settings.Get(pp::SettingKeys::kAutoAdvance)));
-  host.Add(std::make_unique<pp::KeyboardChoices>());
+  pp::AddPlayerExtras(host, settings);
   return RunRecorded(host, o, launch.config, seed, remember);
 }

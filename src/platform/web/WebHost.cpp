@@ -8,7 +8,6 @@
 
 #include "gfx/Surface.h"
 #include "platform/AudioDevice.h"
-#include "platform/InputLayout.h"
 #include "platform/headless/CommandScript.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/web/CanvasMapping.h"
@@ -101,18 +100,13 @@ class WebHost final : public Host {
         queued_.push_back(PointerEvent(input));
         break;
       case PageInput::Kind::Key:
-        queued_.push_back(TypedEvent(HostEvent::Type::Key, input.value));
+        queued_.push_back(TypedEvent(
+            input.phase == PageInput::Phase::Up ? HostEvent::Type::KeyUp : HostEvent::Type::Key,
+            input.value));
         break;
       case PageInput::Kind::Choose:
         queued_.push_back(TypedEvent(HostEvent::Type::Choose, input.value));
         break;
-      case PageInput::Kind::Click: {
-        HostEvent e = TypedEvent(HostEvent::Type::MouseDown);
-        e.x = kPictureClickX;
-        e.y = kPictureClickY;
-        queued_.push_back(e);
-        break;
-      }
       case PageInput::Kind::AudioDone:
         queued_.push_back(TypedEvent(HostEvent::Type::AudioDone));
         break;
@@ -146,10 +140,8 @@ std::optional<std::string> NextCommandLine() {
         }
         case PageInput::Kind::Choose:
           return "choose " + std::to_string(input->value);
-        case PageInput::Kind::Click:
-          return "click";
         case PageInput::Kind::Key:
-          return "key " + KeyName(input->value);
+          return (input->phase == PageInput::Phase::Up ? "keyup " : "key ") + KeyName(input->value);
         case PageInput::Kind::AudioDone:  // the automation host plays no sound
         case PageInput::Kind::Answer:
           break;

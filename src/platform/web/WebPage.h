@@ -14,15 +14,14 @@ namespace pp {
 struct PageInput {
   enum class Kind {
     Pointer,    // a mouse or finger `phase` at (x, y) CSS pixels on the canvas shown at w x h
-    Key,        // a key of the game's (`value` is a HostKey code)
+    Key,        // a key of the game's (`value` is a HostKey code) going down, or up with `phase` Up
     Choose,     // keys 1..3: button `value`
-    Click,      // Space: a click on the picture
     AudioDone,  // the sound output finished blocks
     Answer,     // the reset question was answered: `value` 1 for Yes
     Line,       // an automation command line in `text`
   };
   enum class Phase { Down, Move, Up };
-  Kind kind = Kind::Click;
+  Kind kind = Kind::Key;
   Phase phase = Phase::Down;
   double x = 0, y = 0, w = 0, h = 0;
   int value = 0;

@@ -87,11 +87,16 @@ try {
     nativeLines.push(`mouse move ${x} ${y}`, `mouse down ${x} ${y}`, `mouse up ${x} ${y}`);
     pageSteps.push({ x, y });
   };
-  wait(5); clickAt(60, 40); wait(5); clickAt(200, 90); wait(20);
+  // Space on the page is the window's Space, the protocol's `key space`.
+  const press = (key, line) => { nativeLines.push(line); pageSteps.push({ key }); };
+  wait(5); press('Space', 'key space'); wait(5); clickAt(200, 90); wait(20);
   clickAt(322, 232); wait(30); clickAt(322, 168); wait(30); clickAt(330, 200); wait(40);
   for (const step of pageSteps) {
     if (step.tick) {
       await commands(page, [`tick ${step.tick}`]);
+    } else if (step.key) {
+      await page.keyboard.press(step.key);
+      await commands(page, []);
     } else {
       await page.mouse.click(box.x + (step.x + 0.5) * scale, box.y + (step.y + 0.5) * scale);
       await commands(page, []);
@@ -180,6 +185,28 @@ try {
   const closed = await play.waitForFunction(() => !document.getElementById('question').classList.contains('open'),
                                             { timeout: 5000 }).then(() => true, () => false);
   check(asked && focusNo === 'question-no' && closed, 'Enter asks in the page, No has the focus, Escape answers');
+  // The player's additions: A shows auto mode's marker in the top-right corner, Ctrl held adds
+  // fast-forward's beside it, and both go again.
+  const yellowAt = (x, y) => play.evaluate(([x, y]) => {
+    const d = document.getElementById('screen').getContext('2d').getImageData(x, y, 1, 1).data;
+    return d[0] === 0xff && d[1] === 0xff && d[2] === 0x88;
+  }, [x, y]);
+  const markers = async () => [await yellowAt(383, 8), await yellowAt(377, 8)];
+  const until = async (want) => {
+    for (let i = 0; i < 100 && JSON.stringify(await markers()) !== JSON.stringify(want); ++i)
+      await new Promise((r) => setTimeout(r, 20));
+    return JSON.stringify(await markers()) === JSON.stringify(want);
+  };
+  const seen = [await until([false, false])];
+  await play.keyboard.press('KeyA');
+  seen.push(await until([true, false]));
+  await play.keyboard.down('ControlLeft');
+  seen.push(await until([true, true]));
+  await play.keyboard.up('ControlLeft');
+  seen.push(await until([true, false]));
+  await play.keyboard.press('KeyA');
+  seen.push(await until([false, false]));
+  check(seen.every((ok) => ok), `auto mode (A) and fast-forward (Ctrl held) show and hide their markers (${seen})`);
   await live.close();
 
   check(consoleErrors.length === 0, `no console errors${consoleErrors.length ? ': ' + consoleErrors.join(' | ') : ''}`);

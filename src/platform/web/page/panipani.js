@@ -17,10 +17,16 @@
 
   const kPictureWidth = 390, kPictureHeight = 260;
   // Input kinds and pointer phases as WebPage.h numbers them.
-  const Kind = { pointer: 0, key: 1, choose: 2, click: 3, audioDone: 4, answer: 5, line: 6 };
+  const Kind = { pointer: 0, key: 1, choose: 2, audioDone: 3, answer: 4, line: 5 };
   const Phase = { down: 0, move: 1, up: 2 };
-  const Key = { Enter: 13, NumpadEnter: 13, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39,
-                ArrowDown: 40, KeyM: 77 };
+  // The game's key codes (platform/Host.h), as the window sends them.
+  const Key = { Enter: 13, NumpadEnter: 0x10d, Space: 32, Escape: 27, Tab: 9, ControlLeft: 17,
+                ControlRight: 17, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40,
+                PageUp: 33, PageDown: 34, Home: 36, End: 35, KeyA: 65, KeyL: 76, KeyM: 77,
+                KeyS: 83, F1: 112 };
+  // Keys that repeat while held; every other key acts once per press.
+  const repeating = new Set(['ArrowLeft', 'ArrowUp', 'ArrowRight', 'ArrowDown', 'Tab']);
+  const isControl = (code) => code === 'ControlLeft' || code === 'ControlRight';
 
   const canvas = $('screen');
   const context = canvas.getContext('2d');
@@ -95,6 +101,7 @@
   canvas.addEventListener('pointerup', (e) => pointer(Phase.up, e));
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
 
+  let controlHeld = false;
   document.addEventListener('keydown', (e) => {
     if (question.open) return;
     audio.unlock();
@@ -103,20 +110,27 @@
       e.preventDefault();
       return;
     }
-    if (e.ctrlKey || e.metaKey || e.altKey) return;
+    // Ctrl held is fast-forward; the browser keeps its own Ctrl, Alt and Meta shortcuts.
+    if (!isControl(e.code) && (e.ctrlKey || e.metaKey || e.altKey)) return;
     const digit = /^(Digit|Numpad)([123])$/.exec(e.code);
     if (digit) {
       if (!e.repeat) queue({ kind: Kind.choose, value: Number(digit[2]) });
-    } else if (e.code === 'Space') {
-      if (!e.repeat) queue({ kind: Kind.click });
     } else if (e.code in Key) {
-      const held = e.code === 'Enter' || e.code === 'NumpadEnter' || e.code === 'KeyM';
-      if (!(held && e.repeat)) queue({ kind: Kind.key, value: Key[e.code] });
+      if (!e.repeat || repeating.has(e.code)) queue({ kind: Kind.key, value: Key[e.code] });
+      if (isControl(e.code)) controlHeld = true;
     } else {
       return;
     }
     e.preventDefault();
   });
+  // Of the keys that are held, only Ctrl matters; leaving the page lets it go.
+  const releaseControl = () => {
+    if (!controlHeld) return;
+    controlHeld = false;
+    queue({ kind: Kind.key, phase: Phase.up, value: Key.ControlLeft });
+  };
+  document.addEventListener('keyup', (e) => { if (isControl(e.code)) releaseControl(); });
+  window.addEventListener('blur', releaseControl);
 
   // --- the reset question: No has the focus, Escape is No ---
   const question = {
