@@ -1,44 +1,63 @@
 #include "core/Cp932.h"
 
-#include <iconv.h>
+#include <algorithm>
 
-#include <cerrno>
-#include <vector>
+#include "core/Cp932Table.h"
+#include "core/Utf8.h"
 
 namespace pp {
 namespace {
 
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view in) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out;
-  std::vector<char> buf(in.size() * 4 + 16);
-  char* inPtr = const_cast<char*>(in.data());
-  size_t inLeft = in.size();
-  bool ok = true;
-  while (inLeft > 0) {
-    char* outPtr = buf.data();
-    size_t outLeft = buf.size();
-    size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    out.append(buf.data(), buf.size() - outLeft);
-    if (r == static_cast<size_t>(-1) && errno != E2BIG) {
-      ok = false;
-      break;
-    }
-  }
-  iconv_close(cd);
-  if (!ok) return std::nullopt;
-  return out;
+bool Dropped(char32_t c) {
+  const auto* end = cp932::kDropped + cp932::kDroppedCount;
+  return std::any_of(cp932::kDropped, end,
+                     [c](const cp932::DroppedRange& r) { return c >= r.first && c <= r.last; });
+}
+
+// The CP932 code of `c` (one byte below 0x100), or nullopt when it has none.
+std::optional<uint16_t> CodeOf(char32_t c) {
+  if (c > 0xFFFF) return std::nullopt;
+  const auto* end = cp932::kEncodings + cp932::kEncodingCount;
+  const auto* it =
+      std::lower_bound(cp932::kEncodings, end, c,
+                       [](const cp932::Encoding& e, char32_t value) { return e.unicode < value; });
+  if (it == end || it->unicode != c) return std::nullopt;
+  return it->code;
 }
 
 }  // namespace
 
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
-  return Convert("UTF-8", "CP932", cp932);
+  std::string out;
+  out.reserve(cp932.size() * 3 / 2);
+  for (size_t i = 0; i < cp932.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(cp932[i]);
+    uint16_t c = cp932::kSingleByte[lead];
+    if (c == cp932::kNotACode) return std::nullopt;
+    if (c == cp932::kLeadByte) {
+      if (++i == cp932.size()) return std::nullopt;
+      c = cp932::kDoubleByte[cp932::kLeadRow[lead]][static_cast<unsigned char>(cp932[i])];
+      if (c == cp932::kNoCharacter) return std::nullopt;
+    }
+    AppendUtf8(out, c);
+  }
+  return out;
 }
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-  return Convert("CP932", "UTF-8", utf8);
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t pos = 0; pos < utf8.size();) {
+    const size_t start = pos;
+    const char32_t c = NextCodePoint(utf8, pos);
+    if (c == kReplacementChar && pos - start == 1) return std::nullopt;  // malformed UTF-8
+    if (Dropped(c)) continue;
+    const auto code = CodeOf(c);
+    if (!code) return std::nullopt;
+    if (*code >= 0x100) out += static_cast<char>(*code >> 8);
+    out += static_cast<char>(*code & 0xFF);
+  }
+  return out;
 }
 
 size_t Cp932Length(std::string_view utf8) {

@@ -1,7 +1,7 @@
 #include "extras/AutoAdvance.h"
 
+#include "core/Utf8.h"
 #include "gfx/Surface.h"
-#include "gfx/Utf8.h"
 #include "platform/InputLayout.h"
 
 namespace pp {

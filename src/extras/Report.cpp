@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "gfx/Utf8.h"
+#include "core/Utf8.h"
 
 namespace pp {
 namespace {

@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "gfx/Utf8.h"
+#include "core/Utf8.h"
 
 namespace pp {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "game/Game.h"
-#include "gfx/Utf8.h"
+#include "core/Utf8.h"
 #include "items/PanelLayout.h"
 
 namespace pp {

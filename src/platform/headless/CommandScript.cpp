@@ -4,7 +4,7 @@
 #include <charconv>
 #include <utility>
 
-#include "gfx/Utf8.h"
+#include "core/Utf8.h"
 #include "platform/InputLayout.h"
 
 namespace pp {

@@ -1,5 +1,5 @@
 #pragma once
-// Decoding UTF-8 one character at a time for drawing. Malformed bytes never stop the text: each
+// Decoding UTF-8 one character at a time. Malformed bytes never stop the text: each
 // bad byte reads as U+FFFD and decoding goes on after it.
 
 #include <cstddef>
