@@ -13,7 +13,7 @@ int RunGame(Host& host, const GameConfig& config, uint32_t seed,
   try {
     game = std::make_unique<Game>(host, config, seed);
   } catch (const std::exception& e) {
-    // No font to draw with: nothing can be shown.
+    // No font or glyph file to draw with: nothing can be shown.
     host.ShowError(e.what());
     return 1;
   }

@@ -1,6 +1,6 @@
 #pragma once
-// Decoding UTF-8 one character at a time. Malformed bytes never stop the text: each
-// bad byte reads as U+FFFD and decoding goes on after it.
+// UTF-8 one character at a time. Malformed bytes never stop the decoding: each bad byte
+// reads as U+FFFD and decoding goes on after it.
 
 #include <cstddef>
 #include <string>

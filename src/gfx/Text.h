@@ -1,13 +1,14 @@
 #pragma once
-// Japanese text drawn with FreeType from an installed Gothic font, without anti-aliasing, bold
-// as the desktop of the time made it (each glyph struck twice one pixel apart, advance + 1).
-// Sizes are in points at 96 dpi (7 pt = 9 px, 8 pt = 11 px, 10 pt = 13 px). The byte 0x5C
-// draws as the yen sign.
+// Japanese text drawn from a glyph source (FreeType from an installed Gothic font, or a glyph
+// file baked from it), without anti-aliasing, bold as the desktop of the time made it (each
+// glyph struck twice one pixel apart, advance + 1). Sizes are in points at 96 dpi (7 pt = 9 px,
+// 8 pt = 11 px, 10 pt = 13 px). The byte 0x5C draws as the yen sign.
 
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "gfx/GlyphSource.h"
 #include "gfx/Surface.h"
 
 namespace pp {
@@ -22,9 +23,12 @@ struct TextStyle {
 
 class TextRenderer {
  public:
-  // Opens the font file at `fontPath`; an empty path picks the first installed Japanese Gothic
-  // font found. Throws std::runtime_error naming the file when no font can be opened.
-  explicit TextRenderer(const std::string& fontPath = {});
+  // The build's own glyphs: the baked glyph file named by the environment variable
+  // PANIPANI_GLYPHS when it is set, otherwise FreeType's first installed Japanese Gothic font
+  // (or, in a build without FreeType, the glyph file PANIPANI_DEFAULT_GLYPHS). Throws
+  // std::runtime_error naming the file when it cannot be opened.
+  TextRenderer();
+  explicit TextRenderer(std::unique_ptr<GlyphSource> source);
   ~TextRenderer();
   TextRenderer(const TextRenderer&) = delete;
   TextRenderer& operator=(const TextRenderer&) = delete;
@@ -35,6 +39,8 @@ class TextRenderer {
   int Width(std::string_view text, int pointSize, bool bold);
   // Height in pixels of a line of text (the cell height).
   int Height(int pointSize);
+  // The em in pixels that text of `pointSize` is drawn at.
+  static int PixelSize(int pointSize);
 
  private:
   struct Impl;

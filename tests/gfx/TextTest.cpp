@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
+#include "gfx/FreeTypeGlyphs.h"
 #include "gfx/Text.h"
 
 namespace pp {
@@ -115,7 +117,7 @@ TEST_F(Text, BackslashDrawsAsTheYenSign) {
 TEST(TextFont, FacesWithABackslashDrawTheYenSignInstead) {
   const char* latin = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
   if (!std::filesystem::exists(latin)) GTEST_SKIP() << "no DejaVu Sans here";
-  TextRenderer text(latin);
+  TextRenderer text(std::make_unique<FreeTypeGlyphSource>(latin));
   TextStyle style;
   style.color = kInk;
   Surface backslash(40, 20, kPaper), yen(40, 20, kPaper);
@@ -168,7 +170,7 @@ TEST_F(Text, ClipsAtTheEdgesAndSurvivesBrokenText) {
 
 TEST(TextFont, MissingFontNamesTheFile) {
   try {
-    TextRenderer missing("/nonexistent/font.ttf");
+    FreeTypeGlyphSource missing("/nonexistent/font.ttf");
     FAIL() << "no error";
   } catch (const std::runtime_error& e) {
     EXPECT_NE(std::string(e.what()).find("/nonexistent/font.ttf"), std::string::npos);

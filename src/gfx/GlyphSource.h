@@ -1,0 +1,33 @@
+#pragma once
+// Where the text renderer's glyphs come from: a font through FreeType (FreeTypeGlyphs.h), or a
+// glyph file baked from it (BakedGlyphs.h) for builds without FreeType.
+
+#include <cstdint>
+#include <vector>
+
+namespace pp {
+
+// One row run of lit pixels, relative to the pen position on the baseline.
+struct GlyphRun {
+  int16_t y, x0, x1;  // columns [x0, x1) of row y (negative y above the baseline)
+  bool operator==(const GlyphRun&) const = default;
+};
+
+// A glyph as row runs, in order of rows from the top and left to right within a row.
+struct Glyph {
+  std::vector<GlyphRun> runs;
+  int advance = 0;  // whole pixels
+  bool operator==(const Glyph&) const = default;
+};
+
+class GlyphSource {
+ public:
+  virtual ~GlyphSource() = default;
+  // The plain (not bold) glyph drawn for character `c` at an em of `pixels`; the backslash
+  // comes as the yen sign.
+  virtual Glyph Rasterise(int pixels, char32_t c) = 0;
+  // Pixels from the top of a line's cell down to its baseline at an em of `pixels`.
+  virtual int Ascent(int pixels) = 0;
+};
+
+}  // namespace pp

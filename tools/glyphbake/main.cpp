@@ -1,0 +1,76 @@
+// glyphbake OUT: bakes the glyphs this build's text renderer draws with FreeType into a glyph file
+// (gfx/BakedGlyphs.h) for the builds without FreeType: every character CP932 has, the
+// replacement character drawn for broken text, and the glyph drawn for characters no font has,
+// at every size the game and its additions draw.
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/Cp932.h"
+#include "core/Utf8.h"
+#include "gfx/BakedGlyphs.h"
+#include "gfx/FreeTypeGlyphs.h"
+#include "gfx/Text.h"
+
+namespace {
+
+// 7 pt: the TP figure; 8 pt: messages, the status lines, the log; 9 pt: the item panel;
+// 10 pt: the choice buttons; 11 pt: the panel's gold.
+constexpr int kPointSizes[] = {7, 8, 9, 10, 11};
+constexpr char32_t kNotInAnyFont = 0xFFFF;
+
+// Every character a CP932 code decodes to, and every character of the first plane that
+// encodes to one (some only one way, as U+00A5 to the backslash's byte).
+std::vector<char32_t> Cp932Characters() {
+  std::vector<char32_t> chars;
+  for (int code = 0; code < 0x10000; ++code) {
+    std::string bytes;
+    if (code >= 0x100) bytes += static_cast<char>(code >> 8);
+    bytes += static_cast<char>(code & 0xFF);
+    if (const auto text = pp::Cp932ToUtf8(bytes)) {
+      size_t pos = 0;
+      chars.push_back(pp::NextCodePoint(*text, pos));
+    }
+  }
+  for (char32_t c = 0; c <= 0xFFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    std::string utf8;
+    pp::AppendUtf8(utf8, c);
+    if (const auto code = pp::Utf8ToCp932(utf8); code && !code->empty()) chars.push_back(c);
+  }
+  return chars;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: glyphbake OUT\n");
+    return 2;
+  }
+  try {
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<char32_t> chars = Cp932Characters();
+    chars.push_back(pp::kReplacementChar);
+    chars.push_back(kNotInAnyFont);
+    std::vector<int> pixelSizes;
+    for (int points : kPointSizes) pixelSizes.push_back(pp::TextRenderer::PixelSize(points));
+    pp::FreeTypeGlyphSource source;
+    const std::string bytes = pp::BakeGlyphs(source, pixelSizes, chars);
+    std::ofstream out(argv[1], std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw std::runtime_error(std::string("cannot write ") + argv[1]);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("%s: %zu bytes, %zu sizes, baked in %.2f s\n", argv[1], bytes.size(),
+                pixelSizes.size(), took.count());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "glyphbake: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
