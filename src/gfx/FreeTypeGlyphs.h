@@ -1,5 +1,7 @@
 #pragma once
 // Glyphs rasterised by FreeType from an installed Japanese Gothic font, without anti-aliasing.
+// The glyph file (tools/glyphbake) is baked from this source, so a change of font made here
+// reaches the builds without FreeType too.
 
 #include <memory>
 #include <string>
