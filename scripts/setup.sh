@@ -13,8 +13,8 @@ packages=(
 # window test, sox for foreign test waves, SDL_mixer for the mixer benchmark, and for the
 # install and package checks dpkg-dev (the package's library dependencies), lintian and the
 # validators of the desktop entry, the AppStream metadata and the manual page; openbox is the
-# window manager that closes the couch window test; the browser build and test need emscripten,
-# chromium and npm (for puppeteer-core).
+# window manager of the couch window test and of the window test's second pass; the browser
+# build and test need emscripten, chromium and npm (for puppeteer-core).
 if [ "${1:-}" = "--for-tests" ]; then
   packages+=(clang libclang-rt-14-dev xvfb xdotool imagemagick sox libsdl2-mixer-dev
     dpkg-dev lintian desktop-file-utils appstream mandoc file openbox

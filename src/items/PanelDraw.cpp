@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "game/Game.h"
 #include "core/Utf8.h"
+#include "game/Game.h"
 #include "items/PanelLayout.h"
 
 namespace pp {

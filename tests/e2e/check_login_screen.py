@@ -1,7 +1,7 @@
 """Checks a window capture of the login screen against the headless picture of the same moment.
 
-Usage: check_login_screen.py WINDOW.ppm REFERENCE.ppm SCALE
-The scene area must match the reference pixel for pixel (sampled at the window's scale), and the
+Usage: check_login_screen.py WINDOW.ppm REFERENCE.ppm SCALE [LEFT TOP]
+LEFT and TOP place the picture in the capture (a fullscreen window centres it). The scene area must match the reference pixel for pixel (sampled at the window's scale), and the
 third choice button must be drawn in the button glow colours while the first place stays empty.
 """
 import sys
@@ -42,10 +42,12 @@ def main():
     window = read_ppm(sys.argv[1])
     reference = read_ppm(sys.argv[2])
     scale = int(sys.argv[3])
-    assert window[0] >= 390 * scale and window[1] >= 260 * scale, "window smaller than the picture"
+    left, top = (int(sys.argv[4]), int(sys.argv[5])) if len(sys.argv) > 5 else (0, 0)
+    assert window[0] >= left + 390 * scale and window[1] >= top + 260 * scale, \
+        "window smaller than the picture"
 
     def shown(x, y):  # the window's pixel for picture pixel (x, y)
-        return pixel(window, x * scale + scale // 2, y * scale + scale // 2)
+        return pixel(window, left + x * scale + scale // 2, top + y * scale + scale // 2)
 
     # The login picture: an area only the scene picture covers.
     differ = sum(1 for y in range(85, 150) for x in range(80, 250)
@@ -61,7 +63,7 @@ def main():
     print(f"button glow pixels: third place {third}, first place {first}")
     assert third >= 150, "the 旅立つ button is not drawn"
     assert first == 0, "a button is drawn where no label was set"
-    print("window test passed")
+    print("login screen check passed")
 
 
 if __name__ == "__main__":

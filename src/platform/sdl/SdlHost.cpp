@@ -3,95 +3,45 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <deque>
-#include <utility>
+#include <system_error>
 
 #include "gfx/Png.h"
 #include "gfx/Surface.h"
 #include "platform/AudioDevice.h"
 #include "platform/sdl/SdlAudioDevice.h"
 #include "platform/sdl/SdlGamepad.h"
+#include "platform/sdl/SdlInput.h"
+#include "platform/sdl/SdlMessageBox.h"
+#include "platform/sdl/SdlWindow.h"
+#include "platform/window/ScreenshotName.h"
 
 namespace pp {
 namespace {
 
-constexpr int kPictureWidth = 390;
-constexpr int kPictureHeight = 260;
 constexpr int64_t kTickMs = 20;
 
-HostEvent MouseEvent(HostEvent::Type type, int x, int y) {
-  HostEvent e;
-  e.type = type;
-  e.x = x;
-  e.y = y;
-  return e;
-}
-
-HostEvent TypedEvent(HostEvent::Type type) {
-  HostEvent e;
-  e.type = type;
-  return e;
-}
-
-HostEvent KeyEvent(int code, HostEvent::Type type = HostEvent::Type::Key) {
-  HostEvent e;
-  e.type = type;
-  e.value = code;
-  return e;
-}
+// Shuts SDL down when the host goes, after every other member has closed its part.
+struct SdlShutdown {
+  ~SdlShutdown() { SDL_Quit(); }
+};
 
 class SdlHost final : public Host {
  public:
   SdlHost() = default;
-  ~SdlHost() override {
-    gamepads_.reset();
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
-    if (window_) SDL_DestroyWindow(window_);
-    SDL_Quit();
-  }
+  ~SdlHost() override = default;
 
   bool Open(const SdlHostOptions& options, std::string& error) {
     screenshotDir_ = options.screenshotDir;
     onFullscreenChange_ = options.onFullscreenChange;
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-      error = std::string("cannot open a window (") + SDL_GetError() +
-              "); run with --headless for the headless mode";
-      return false;
-    }
+    if (!window_.Open(options.scale, options.fullscreen, error)) return false;
     // Without controller support the keyboard and mouse still play.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
       gamepads_ = std::make_unique<SdlGamepads>();
       if (!gamepads_->AttachTestPad(error)) return false;
     }
-    int scale = options.scale > 0 ? options.scale : ComfortableScale();
-    window_ =
-        SDL_CreateWindow("ぱにぱにらん", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                         kPictureWidth * scale, kPictureHeight * scale, SDL_WINDOW_ALLOW_HIGHDPI);
-    if (!window_) {
-      error = std::string("cannot open a window (") + SDL_GetError() +
-              "); run with --headless for the headless mode";
-      return false;
-    }
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) {
-      error = std::string("cannot draw in the window: ") + SDL_GetError();
-      return false;
-    }
-    SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
-    SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                 kPictureWidth, kPictureHeight);
-    if (!texture_) {
-      error = std::string("cannot draw in the window: ") + SDL_GetError();
-      return false;
-    }
-    if (options.fullscreen) ToggleFullscreen();
     start_ = SDL_GetTicks64();
     nextTick_ = kTickMs;
     return true;
@@ -114,182 +64,84 @@ class SdlHost final : public Host {
       if (now >= nextTick_) {
         // A late tick is not made up for: the timer fires once and takes up the 20 ms grid.
         nextTick_ = std::max(nextTick_ + kTickMs, now + 1);
+        window_.UpdateNotice(now);
         return HostEvent{};
       }
       SDL_Event ev;
       // Sleeps until an event or the next tick: the idle game uses almost no processor.
-      if (SDL_WaitEventTimeout(&ev, static_cast<int>(nextTick_ - now))) Translate(ev);
+      if (SDL_WaitEventTimeout(&ev, static_cast<int>(nextTick_ - now))) Handle(ev);
     }
   }
 
-  void Present(const Surface& frame) override {
-    lastFrame_ = frame;
-    SDL_UpdateTexture(texture_, nullptr, frame.data(), frame.width() * 4);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
-  }
+  void Present(const Surface& frame) override { window_.Show(frame, NowMs()); }
 
-  void SetCaption(const std::string& text) override { SDL_SetWindowTitle(window_, text.c_str()); }
+  void SetCaption(const std::string& text) override { window_.SetTitle(text); }
 
-  bool ConfirmYesNo(const std::string& text) override {
-    const SDL_MessageBoxButtonData buttons[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0,
-         "いいえ(N)"},
-        {0, 1, "はい(Y)"},
-    };
-    SDL_MessageBoxData box{};
-    box.flags = SDL_MESSAGEBOX_WARNING;
-    box.window = window_;
-    box.title = "ぱにぱにらん";
-    box.message = text.c_str();
-    box.numbuttons = 2;
-    box.buttons = buttons;
-    int pressed = -1;
-    // Closing the box reports -1: that, Escape and Enter all count as No.
-    if (SDL_ShowMessageBox(&box, &pressed) != 0) return false;
-    return pressed == 1;
-  }
+  bool ConfirmYesNo(const std::string& text) override { return AskYesNo(window_.handle(), text); }
 
-  void ShowError(const std::string& text) override {
-    std::fprintf(stderr, "panipani: %s\n", text.c_str());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ぱにぱにらん", text.c_str(), window_);
-  }
+  void ShowError(const std::string& text) override { ShowErrorBox(window_.handle(), text); }
 
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
     return OpenSdlAudioDevice(format);
   }
 
  private:
-  static int ComfortableScale() {
-    SDL_Rect usable;
-    int scale = 2;
-    if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
-      // Leave room for the window frame and the desktop's panels.
-      int fit = std::min(usable.w * 9 / 10 / kPictureWidth, usable.h * 85 / 100 / kPictureHeight);
-      scale = std::max(2, fit);
+  void Handle(const SDL_Event& ev) {
+    if (ev.type == SDL_WINDOWEVENT) {
+      window_.HandleWindowEvent(ev.window, NowMs());
+      return;
     }
-    return scale;
+    if (gamepads_ && gamepads_->Translate(ev, queued_)) return;
+    WindowInput input = TranslateInput(ev, window_.layout());
+    if (input.event) queued_.push_back(std::move(*input.event));
+    switch (input.command) {
+      case WindowCommand::kToggleFullscreen: {
+        const bool before = window_.fullscreen();
+        window_.ToggleFullscreen(NowMs());
+        if (onFullscreenChange_ && window_.fullscreen() != before)
+          onFullscreenChange_(window_.fullscreen());
+        break;
+      }
+      case WindowCommand::kScreenshot:
+        SaveScreenshot();
+        break;
+      case WindowCommand::kNone:
+        break;
+    }
   }
 
-  void ToggleFullscreen() {
-    bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) == 0 &&
-        onFullscreenChange_)
-      onFullscreenChange_(!full);
-  }
-
+  // Writes the game's picture (without any notice on it) and says where, or why not.
   void SaveScreenshot() {
-    if (lastFrame_.empty()) return;
-    char name[64];
-    std::time_t t = std::time(nullptr);
-    std::strftime(name, sizeof name, "panipani-%Y%m%d-%H%M%S.png", std::localtime(&t));
-    std::filesystem::path path = screenshotDir_ / name;
+    const Surface& frame = window_.shownFrame();
+    if (frame.empty()) return;
     std::error_code ec;
     std::filesystem::create_directories(screenshotDir_, ec);
-    if (!SavePng(lastFrame_, path))
-      std::fprintf(stderr, "panipani: cannot write the screenshot %s\n", path.string().c_str());
-  }
-
-  void Translate(const SDL_Event& ev) {
-    switch (ev.type) {
-      case SDL_QUIT:
-        queued_.push_back(TypedEvent(HostEvent::Type::Close));
-        break;
-      case SDL_MOUSEBUTTONDOWN:
-        queued_.push_back(MouseEvent(HostEvent::Type::MouseDown, ev.button.x, ev.button.y));
-        break;
-      case SDL_MOUSEBUTTONUP:
-        queued_.push_back(MouseEvent(HostEvent::Type::MouseUp, ev.button.x, ev.button.y));
-        break;
-      case SDL_MOUSEMOTION:
-        queued_.push_back(MouseEvent(HostEvent::Type::MouseMove, ev.motion.x, ev.motion.y));
-        break;
-      case SDL_MOUSEWHEEL: {
-        HostEvent e;
-        e.type = HostEvent::Type::Wheel;
-        e.value = ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -ev.wheel.y : ev.wheel.y;
-        queued_.push_back(e);
-        break;
-      }
-      case SDL_KEYDOWN:
-        TranslateKey(ev.key);
-        break;
-      case SDL_KEYUP:
-        // Of the keys that are held, only Ctrl (fast-forward) matters.
-        if (ev.key.keysym.sym == SDLK_LCTRL || ev.key.keysym.sym == SDLK_RCTRL)
-          queued_.push_back(KeyEvent(HostKey::kControl, HostEvent::Type::KeyUp));
-        break;
-      default:
-        if (gamepads_ && gamepads_->Translate(ev, queued_)) break;
-        if (ev.type == SdlAudioDoneEventType())
-          queued_.push_back(TypedEvent(HostEvent::Type::AudioDone));
-        break;
-    }
-  }
-
-  void TranslateKey(const SDL_KeyboardEvent& key) {
-    const SDL_Keycode sym = key.keysym.sym;
-    const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
-    if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) {
-      if (!key.repeat) ToggleFullscreen();
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const std::filesystem::path path =
+        ChooseScreenshotPath(screenshotDir_, local, [](const std::filesystem::path& p) {
+          std::error_code e;
+          return std::filesystem::exists(p, e) || e;
+        });
+    if (!ec && SavePng(frame, path)) {
+      window_.ShowNotice({"スクリーンショット " + path.filename().string(),
+                          "保存先: " + path.parent_path().string()},
+                         NowMs());
       return;
     }
-    if (sym == SDLK_F12) {
-      if (!key.repeat) SaveScreenshot();
-      return;
-    }
-    // Keys that act once per press.
-    static constexpr std::pair<SDL_Keycode, int> kOncePerPress[] = {
-        {SDLK_SPACE, HostKey::kSpace},   {SDLK_KP_ENTER, HostKey::kPadEnter},
-        {SDLK_ESCAPE, HostKey::kEscape}, {SDLK_m, kMuteKey},
-        {SDLK_a, HostKey::kA},           {SDLK_l, HostKey::kL},
-        {SDLK_s, HostKey::kS},           {SDLK_F1, HostKey::kF1},
-        {SDLK_PAGEUP, HostKey::kPageUp}, {SDLK_PAGEDOWN, HostKey::kPageDown},
-        {SDLK_HOME, HostKey::kHome},     {SDLK_END, HostKey::kEnd},
-        {SDLK_RETURN, HostKey::kEnter},  {SDLK_LCTRL, HostKey::kControl},
-        {SDLK_RCTRL, HostKey::kControl},
-    };
-    for (const auto& [keycode, code] : kOncePerPress) {
-      if (sym != keycode) continue;
-      if (!key.repeat) queued_.push_back(KeyEvent(code));
-      return;
-    }
-    switch (sym) {
-      case SDLK_1:
-      case SDLK_2:
-      case SDLK_3: {
-        if (key.repeat) return;
-        // The button itself is pressed; the pointer stays where it is.
-        HostEvent e = TypedEvent(HostEvent::Type::Choose);
-        e.value = 1 + (sym - SDLK_1);
-        queued_.push_back(e);
-        return;
-      }
-      // The arrows and Tab repeat while held.
-      case SDLK_UP:
-        queued_.push_back(KeyEvent(HostKey::kUp));
-        return;
-      case SDLK_DOWN:
-        queued_.push_back(KeyEvent(HostKey::kDown));
-        return;
-      case SDLK_TAB:
-        queued_.push_back(KeyEvent(HostKey::kTab));
-        return;
-      default:
-        return;
-    }
+    std::fprintf(stderr, "panipani: cannot write the screenshot %s%s\n", path.string().c_str(),
+                 ec ? (" (" + ec.message() + ")").c_str() : "");
+    window_.ShowNotice(
+        {"スクリーンショットを保存できません", "保存先: " + path.parent_path().string()}, NowMs());
   }
 
-  SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
+  SdlShutdown shutdown_;  // first, so it runs last
+  SdlWindow window_;
   uint64_t start_ = 0;
   int64_t nextTick_ = 0;
   std::deque<HostEvent> queued_;
   std::unique_ptr<SdlGamepads> gamepads_;
-  Surface lastFrame_;
   std::filesystem::path screenshotDir_;
   std::function<void(bool)> onFullscreenChange_;
 };
