@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up panipani with everything the tests need, then runs the whole suite: the unit and scene
 # tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of
-# every fuzz target, the window test under a virtual X server, and the install and package checks.
+# every fuzz target, the window test under a virtual X server, the install and package checks,
+# and the browser build in chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
@@ -52,6 +53,11 @@ stage "window test" tests/e2e/window_test.sh build
 stage "couch window test" tests/e2e/couch_window_test.sh build
 
 stage "install and package" tests/e2e/package_test.sh build
+
+browser_test() {
+  scripts/web.sh --build-only && tests/e2e/web_test.sh build-web build
+}
+stage "browser test" browser_test
 
 echo "suite: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

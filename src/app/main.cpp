@@ -18,9 +18,8 @@
 #include "app/Launch.h"
 #include "app/Options.h"
 #include "app/Program.h"
-#include "extras/AutoAdvance.h"
 #include "extras/ExtrasHost.h"
-#include "extras/KeyboardChoices.h"
+#include "extras/PlayerExtras.h"
 #include "extras/ReadAloud.h"
 #include "gfx/Text.h"
 #include "platform/WindowIcon.h"
@@ -165,10 +164,7 @@ int main(int argc, char** argv) {
   pp::ExtrasHost host(*window);
   // The log and the help first: while one is open it holds the player's input from the rest.
   pp::AddWindowAdditions(host, *text, launch.config, launch.textHook, std::cout, clipboard.get());
-  // Auto mode sees Space before the keyboard choices turn it into a press.
-  host.Add(std::make_unique<pp::AutoAdvance>(pp::ReadingTimeFrom(settings),
-                                             settings.Get(pp::SettingKeys::kAutoAdvance)));
-  host.Add(std::make_unique<pp::KeyboardChoices>());
+  pp::AddPlayerExtras(host, settings);
   // Key S switches speech on and off in the window, so it is always there.
   AddSpeech(host, launch.speak);
   return RunRecorded(host, o, launch.config, seed, remember);

@@ -8,12 +8,13 @@ namespace {
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    s.remove_suffix(1);
   return s;
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     return lower(x) == lower(y);
   });
@@ -50,8 +51,8 @@ IniFile::IniFile(std::string_view text) {
     }
     size_t eq = line.find('=');
     if (!inSection || eq == std::string_view::npos) continue;
-    entries_.push_back({section, std::string(Trim(line.substr(0, eq))),
-                        std::string(Trim(line.substr(eq + 1)))});
+    entries_.push_back(
+        {section, std::string(Trim(line.substr(0, eq))), std::string(Trim(line.substr(eq + 1)))});
   }
 }
 
@@ -72,13 +73,19 @@ MixerSettings ReadMixerSettings(const IniFile& ini, std::string_view deviceName)
   s.goodWavePos = get("GoodWavePos", 0) != 0;
   s.blockCount = std::clamp(get("WaveBlocks", 3), 2, 6);
   switch (get("SamplesPerSec", 11)) {
-    case 22: s.sampleRate = 22050; break;
-    case 44: s.sampleRate = 44100; break;
-    default: s.sampleRate = 11025; break;
+    case 22:
+      s.sampleRate = 22050;
+      break;
+    case 44:
+      s.sampleRate = 44100;
+      break;
+    default:
+      s.sampleRate = 11025;
+      break;
   }
   int32_t length = get("WaveBlockLen", 0, true);
-  s.blockLength = length != 0 ? std::clamp(length, 512, 4096)
-                              : std::min(2048 * (s.sampleRate / 11025), 4096);
+  s.blockLength =
+      length != 0 ? std::clamp(length, 512, 4096) : std::min(2048 * (s.sampleRate / 11025), 4096);
   return s;
 }
 

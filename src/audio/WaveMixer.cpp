@@ -88,7 +88,7 @@ struct WaveMixer::Session {
   }
 
   bool OwnsWave(const Wave* w) const {
-    return std::ranges::any_of(waves, [w](const auto& p) { return p.get() == w; });
+    return std::any_of(waves.begin(), waves.end(), [w](const auto& p) { return p.get() == w; });
   }
 
   int64_t Position() {
@@ -240,8 +240,7 @@ struct WaveMixer::Session {
       r.start = std::max(c.queue.empty() ? mixPos : c.queue.back().end, mixPos);
     }
     // A play ends one sample before its last, as the mixer has always counted it.
-    r.end = r.params.loops == kLoopForever ? kNever
-                                           : r.start + r.length * (r.params.loops + 1) - 1;
+    r.end = r.params.loops == kLoopForever ? kNever : r.start + r.length * (r.params.loops + 1) - 1;
     c.queue.push_back(std::move(r));
     return remix;
   }
@@ -254,8 +253,7 @@ WaveMixer::WaveMixer(AudioDeviceOpener open, std::function<int64_t()> nowMs,
 WaveMixer::~WaveMixer() = default;
 
 WaveMixer::Session& WaveMixer::Check(MixSession session) const {
-  if (!session_ || session_->id != session)
-    throw MixerError("Invalid Session handle");
+  if (!session_ || session_->id != session) throw MixerError("Invalid Session handle");
   return *session_;
 }
 
@@ -272,9 +270,10 @@ AudioDevice* WaveMixer::Device() const {
 bool WaveMixer::IsWaveQueued(const Wave* wave) const {
   if (!session_) return false;
   auto uses = [wave](const Request& r) { return r.params.wave == wave; };
-  if (std::ranges::any_of(session_->pending, uses)) return true;
-  return std::ranges::any_of(session_->channels,
-                             [&](const Channel& c) { return std::ranges::any_of(c.queue, uses); });
+  if (std::any_of(session_->pending.begin(), session_->pending.end(), uses)) return true;
+  return std::any_of(session_->channels.begin(), session_->channels.end(), [&](const Channel& c) {
+    return std::any_of(c.queue.begin(), c.queue.end(), uses);
+  });
 }
 
 MixSession WaveMixer::WaveMixInit() {
@@ -365,8 +364,7 @@ void WaveMixer::MixerFlushChannel(MixSession session, int32_t channel, uint32_t 
   }
   s.DropRequests([&](const Request& r) { return all || r.params.channel == channel; });
   // The delaying mode leaves what the device already holds to play out.
-  if (!(flags & kFlushNoRemix) && s.activated && s.settings.remixMode != 2)
-    s.Remix(s.Position());
+  if (!(flags & kFlushNoRemix) && s.activated && s.settings.remixMode != 2) s.Remix(s.Position());
 }
 
 const Wave* WaveMixer::MixerOpenWave(MixSession session, std::string_view source, uint32_t flags,
@@ -446,8 +444,8 @@ void WaveMixer::WaveMixPlay(const PlayParams* params) {
   batch.push_back(std::move(r));
 
   // With nothing queued anywhere the timeline starts again at 0.
-  if (s.deviceList.empty() &&
-      std::ranges::all_of(s.channels, [](const Channel& c) { return c.queue.empty(); })) {
+  if (s.deviceList.empty() && std::all_of(s.channels.begin(), s.channels.end(),
+                                          [](const Channel& c) { return c.queue.empty(); })) {
     s.mixPos = 0;
     s.Resync(0);
   }

@@ -2,6 +2,8 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/headless/HeadlessHost.h"
 
@@ -89,6 +91,31 @@ TEST(HeadlessHost, AutoClickAnswersAWaitBeforeAnythingElse) {
   Script manual("tick\n");
   manual.host.Trace(R"({"ev":"wait"})");
   EXPECT_EQ(manual.host.WaitEvent().type, Type::Tick) << "without auto-click a wait waits";
+}
+
+// The browser feeds lines as the page sends them and blocks while none is there: the host may ask
+// for a line only when it has no event left to hand out.
+TEST(HeadlessHost, CallbacksAreAskedForALineOnlyWhenNeeded) {
+  std::vector<std::string> lines = {"mouse down 5 6", "", "tick 2", "bogus"};
+  size_t asked = 0;
+  std::vector<std::string> events;
+  HeadlessHost host(
+      [&]() -> std::optional<std::string> {
+        if (asked == lines.size()) return std::nullopt;
+        return lines[asked++];
+      },
+      [&](std::string_view json) { events.emplace_back(json); });
+  const HostEvent down = host.WaitEvent();
+  EXPECT_EQ(down.type, Type::MouseDown);
+  EXPECT_EQ(down.x, 5);
+  EXPECT_EQ(asked, 1u);
+  EXPECT_EQ(host.WaitEvent().type, Type::Tick);
+  EXPECT_EQ(host.WaitEvent().type, Type::Tick);
+  EXPECT_EQ(asked, 3u) << "a blank line is skipped, the ticks are handed out before reading on";
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(host.WaitEvent().type, Type::Close);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].rfind(R"({"ev":"error","text":)", 0), 0u) << events[0];
 }
 
 }  // namespace

@@ -103,19 +103,29 @@ std::optional<HostEvent> MouseCommand(std::string_view args) {
 
 }  // namespace
 
+CommandScript::LineSource LinesOf(std::istream& in) {
+  return [&in]() -> std::optional<std::string> {
+    std::string line;
+    if (!std::getline(in, line)) return std::nullopt;
+    return line;
+  };
+}
+
 std::string KeyName(int code) {
   for (const auto& [name, known] : kKeyNames)
     if (known == code) return std::string(name);
   return std::to_string(code);
 }
 
+CommandScript::CommandScript(LineSource in, ErrorSink onError)
+    : in_(std::move(in)), onError_(std::move(onError)) {}
+
 CommandScript::CommandScript(std::istream& in, ErrorSink onError)
-    : in_(in), onError_(std::move(onError)) {}
+    : CommandScript(LinesOf(in), std::move(onError)) {}
 
 std::optional<std::string> CommandScript::ReadLine() {
-  std::string line;
-  while (std::getline(in_, line)) {
-    std::string_view t = Trim(line);
+  while (std::optional<std::string> line = in_()) {
+    std::string_view t = Trim(*line);
     if (!t.empty() && t.front() != '#') return std::string(t);
   }
   return std::nullopt;

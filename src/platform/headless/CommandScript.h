@@ -22,8 +22,12 @@ namespace pp {
 
 class CommandScript {
  public:
+  // The next line of input (any text), nullopt at its end.
+  using LineSource = std::function<std::optional<std::string>()>;
   using ErrorSink = std::function<void(const std::string&)>;
 
+  CommandScript(LineSource in, ErrorSink onError);
+  // Lines read from `in`, which must outlive the script.
   CommandScript(std::istream& in, ErrorSink onError);
 
   // Virtual time in milliseconds: 20 more for every tick handed out, or the time `at` set.
@@ -45,7 +49,7 @@ class CommandScript {
   // Reads lines until an event is queued or the input ends.
   void Fill();
 
-  std::istream& in_;
+  LineSource in_;
   ErrorSink onError_;
   int64_t nowMs_ = 0;
   int64_t pendingTicks_ = 0;
@@ -53,6 +57,9 @@ class CommandScript {
   bool ended_ = false;
   std::deque<HostEvent> pending_;
 };
+
+// The lines of `in`, which must outlive the source.
+CommandScript::LineSource LinesOf(std::istream& in);
 
 // The protocol's name of key code `code` (`enter`, `space`, `up`, ...), or its number.
 std::string KeyName(int code);

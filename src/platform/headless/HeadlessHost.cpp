@@ -12,10 +12,19 @@ constexpr std::string_view kWaitEvent = R"({"ev":"wait"})";
 
 }  // namespace
 
-HeadlessHost::HeadlessHost(std::istream& in, std::ostream& out, bool autoClick)
-    : out_(out),
+HeadlessHost::HeadlessHost(CommandScript::LineSource in, EventSink out, bool autoClick)
+    : out_(std::move(out)),
       autoClick_(autoClick),
-      script_(in, [this](const std::string& text) { ShowError(text); }) {}
+      script_(std::move(in), [this](const std::string& text) { ShowError(text); }) {}
+
+HeadlessHost::HeadlessHost(std::istream& in, std::ostream& out, bool autoClick)
+    : HeadlessHost(
+          LinesOf(in),
+          [&out](std::string_view json) {
+            out << json << '\n';
+            out.flush();
+          },
+          autoClick) {}
 
 void HeadlessHost::SetCaption(const std::string& text) {
   Trace(JsonObject("caption").Add("text", text).str());
@@ -31,8 +40,7 @@ void HeadlessHost::ShowError(const std::string& text) {
 }
 
 void HeadlessHost::Trace(std::string_view jsonObject) {
-  out_ << jsonObject << '\n';
-  out_.flush();
+  out_(jsonObject);
   // The wait is answered before any other input.
   if (autoClick_ && jsonObject == kWaitEvent) {
     HostEvent click;

@@ -4,9 +4,11 @@
 // End of input closes the game as `close` does.
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "platform/Host.h"
 #include "platform/headless/CommandScript.h"
@@ -15,7 +17,13 @@ namespace pp {
 
 class HeadlessHost final : public Host {
  public:
-  // With `autoClick`, every click wait ends at once: a wait event queues a click.
+  // Receives every event as one JSON object.
+  using EventSink = std::function<void(std::string_view)>;
+
+  // Command lines from `in`, events to `out`. With `autoClick`, every click wait ends at once:
+  // a wait event queues a click.
+  HeadlessHost(CommandScript::LineSource in, EventSink out, bool autoClick = false);
+  // Lines read from `in`, events written to `out` one per line; both must outlive the host.
   HeadlessHost(std::istream& in, std::ostream& out, bool autoClick = false);
 
   // Virtual time: 20 ms more for every tick handed out (or the time `at` set), nothing else.
@@ -34,7 +42,7 @@ class HeadlessHost final : public Host {
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override;
 
  private:
-  std::ostream& out_;
+  EventSink out_;
   bool autoClick_;
   CommandScript script_;
 };

@@ -1,0 +1,68 @@
+// panipani in the browser: the page passes its address's options (?seed=N&headless=1&autoclick=1
+// &mute=1) as the command line; the game runs on the data folder packaged at /data and keeps its
+// save in the page's own storage, mounted at /save.
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/Options.h"
+#include "app/Program.h"
+#include "extras/ExtrasHost.h"
+#include "extras/PlayerExtras.h"
+#include "platform/web/WebHost.h"
+#include "platform/web/WebPage.h"
+#include "state/AtomicFile.h"
+#include "state/SaveFile.h"
+
+namespace {
+
+constexpr const char* kPackagedDataDir = "/data";
+constexpr const char* kPageSaveDir = "/save";
+
+}  // namespace
+
+// Called by the page before it takes an uploaded my.dat: why the file at `path` cannot be loaded,
+// in the loader's own words, or an empty text when it can. The caller frees the result.
+extern "C" EMSCRIPTEN_KEEPALIVE char* pp_check_save(const char* path) {
+  std::string error;
+  if (std::optional<std::string> bytes = pp::ReadWholeFile(path)) {
+    pp::GameState state;
+    if (auto parseError = pp::ParseMyDat(*bytes, state)) error = "my.dat: " + *parseError;
+  } else {
+    error = "my.dat: the file cannot be read";
+  }
+  return strdup(error.c_str());
+}
+
+int main(int argc, char** argv) {
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  const pp::OptionsResult parsed = pp::ParseOptions(args);
+  if (!parsed.error.empty()) {
+    pp::ShowPageError("panipani: " + parsed.error);
+    pp::ReportGameEnded(2);
+    return 2;
+  }
+  const pp::ProgramOptions& o = parsed.options;
+  pp::GameConfig config;
+  config.dataDir = kPackagedDataDir;
+  config.saveDir = kPageSaveDir;
+  config.mute = o.mute;
+  const uint32_t seed = o.seed ? *o.seed : pp::TimeOfDaySeed();
+  int status = 0;
+  if (o.headless) {
+    status = pp::RunGame(*pp::CreateWebAutomationHost(o.autoClick), config, seed);
+  } else {
+    // The page keeps no settings file: the additions start from the defaults.
+    const std::unique_ptr<pp::Host> page = pp::CreateWebHost();
+    pp::ExtrasHost host(*page);
+    pp::AddPlayerExtras(host, pp::Settings{});
+    status = pp::RunGame(host, config, seed);
+  }
+  pp::ReportGameEnded(status);
+  return status;
+}

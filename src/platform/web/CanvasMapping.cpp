@@ -1,0 +1,30 @@
+#include "platform/web/CanvasMapping.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pp {
+namespace {
+
+// One axis: `at` of `shown` CSS pixels onto `pixels` picture pixels.
+int ToPixel(double at, double shown, int pixels) {
+  if (!(shown > 0) || !std::isfinite(at)) return 0;
+  const double scaled = std::floor(at * pixels / shown);
+  return static_cast<int>(std::clamp(scaled, 0.0, static_cast<double>(pixels - 1)));
+}
+
+}  // namespace
+
+int FitScale(double width, double height) {
+  if (!std::isfinite(width) || !std::isfinite(height)) return 1;
+  const double fit =
+      std::min(std::floor(width / kCanvasPictureWidth), std::floor(height / kCanvasPictureHeight));
+  return static_cast<int>(std::clamp(fit, 1.0, 64.0));
+}
+
+PicturePoint ToPicture(double x, double y, double shownWidth, double shownHeight) {
+  return {ToPixel(x, shownWidth, kCanvasPictureWidth),
+          ToPixel(y, shownHeight, kCanvasPictureHeight)};
+}
+
+}  // namespace pp

@@ -1,0 +1,217 @@
+// The browser build in a real browser (Debian's chromium, headless, through puppeteer-core),
+// against the native headless build run on the same seeds and scripts:
+//   node web_test.mjs URL NATIVE_PROGRAM
+// URL serves build-web/; NATIVE_PROGRAM is build/panipani. Prints its measurements; exits 1 on
+// the first failed check.
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [url, nativeProgram] = process.argv.slice(2);
+const scratch = mkdtempSync(join(tmpdir(), 'panipani-web-test-'));
+const failures = [];
+function check(ok, what) {
+  console.log((ok ? 'ok   ' : 'FAIL ') + what);
+  if (!ok) failures.push(what);
+}
+
+// The native headless run of `lines` in `saveDir`: its events as JSON texts.
+function native(lines, seed, saveDir, autoClick = false) {
+  const env = { ...process.env, HOME: scratch, XDG_DATA_HOME: scratch, XDG_CONFIG_HOME: scratch };
+  const args = ['--headless', '--seed', String(seed), '--save-dir', saveDir];
+  if (autoClick) args.push('--auto-click');
+  const out = execFileSync(nativeProgram, args, { input: lines.join('\n') + '\n', env });
+  return out.toString('utf8').split('\n').filter((l) => l).map((l) => JSON.stringify(JSON.parse(l)));
+}
+
+// A 24-bit BMP written by the native `screenshot` as 0xRRGGBB values, top row first.
+function readBmp(path) {
+  const b = readFileSync(path);
+  const offset = b.readUInt32LE(10), width = b.readInt32LE(18), height = b.readInt32LE(22);
+  const bits = b.readUInt16LE(28), stride = Math.ceil((width * bits) / 32) * 4;
+  const pixels = [];
+  for (let y = 0; y < Math.abs(height); ++y) {
+    const row = offset + (height > 0 ? Math.abs(height) - 1 - y : y) * stride;
+    for (let x = 0; x < width; ++x) {
+      const p = row + (x * bits) / 8;
+      pixels.push((b[p + 2] << 16) | (b[p + 1] << 8) | b[p]);
+    }
+  }
+  return pixels;
+}
+
+const browser = await puppeteer.launch({
+  executablePath: '/usr/bin/chromium',
+  headless: true,
+  userDataDir: join(scratch, 'profile'),
+  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+         '--disable-component-update', '--disable-sync', '--autoplay-policy=user-gesture-required'],
+});
+const consoleErrors = [];
+async function open(context, query) {
+  const page = await context.newPage();
+  page.on('console', (m) => { if (m.type() === 'error') consoleErrors.push(m.text()); });
+  page.on('pageerror', (e) => consoleErrors.push(String(e)));
+  await page.goto(`${url}index.html${query}`);
+  await page.evaluate(() => window.panipani.ready);
+  return page;
+}
+const events = (page) => page.evaluate(() => window.panipani.events.map((e) => JSON.stringify(e)));
+// Runs command lines on the page and waits until the game has taken them all.
+async function commands(page, lines) {
+  await page.evaluate(async (lines) => {
+    const before = window.panipani.events.length;
+    for (const line of lines) window.panipani.command(line);
+    window.panipani.command('state');
+    // `state` is answered after every line before it.
+    while (!window.panipani.events.slice(before).some((e) => e.ev === 'state'))
+      await new Promise((r) => setTimeout(r, 5));
+  }, lines);
+}
+
+try {
+  // 1. Title and a new character with the mouse on the canvas, on virtual time.
+  const context = browser.defaultBrowserContext();
+  const page = await open(context, '?headless=1&seed=1');
+  const canvas = await page.$('#screen');
+  const box = await canvas.boundingBox();
+  const scale = box.width / 390;
+  check(Number.isInteger(scale) && scale >= 1 && box.height === 260 * scale,
+        `the canvas is scaled by a whole factor (${scale})`);
+  const nativeLines = [];
+  const pageSteps = [];
+  const wait = (n) => { nativeLines.push(`tick ${n}`); pageSteps.push({ tick: n }); };
+  const clickAt = (x, y) => {
+    nativeLines.push(`mouse move ${x} ${y}`, `mouse down ${x} ${y}`, `mouse up ${x} ${y}`);
+    pageSteps.push({ x, y });
+  };
+  // Space on the page is the window's Space, the protocol's `key space`.
+  const press = (key, line) => { nativeLines.push(line); pageSteps.push({ key }); };
+  wait(5); press('Space', 'key space'); wait(5); clickAt(200, 90); wait(20);
+  clickAt(322, 232); wait(30); clickAt(322, 168); wait(30); clickAt(330, 200); wait(40);
+  for (const step of pageSteps) {
+    if (step.tick) {
+      await commands(page, [`tick ${step.tick}`]);
+    } else if (step.key) {
+      await page.keyboard.press(step.key);
+      await commands(page, []);
+    } else {
+      await page.mouse.click(box.x + (step.x + 0.5) * scale, box.y + (step.y + 0.5) * scale);
+      await commands(page, []);
+    }
+  }
+  const shot = join(scratch, 'native.bmp');
+  const saveDir1 = join(scratch, 'save1');
+  const nativeEvents = native([...nativeLines, 'state', `screenshot ${shot}`, 'close'], 1, saveDir1);
+  const pagePixels = await page.evaluate(() => {
+    const data = document.getElementById('screen').getContext('2d').getImageData(0, 0, 390, 260).data;
+    const out = [];
+    for (let i = 0; i < data.length; i += 4) out.push((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
+    return out;
+  });
+  const nativePixels = readBmp(shot);
+  const differing = pagePixels.filter((p, i) => p !== nativePixels[i]).length;
+  check(pagePixels.length === nativePixels.length && differing === 0,
+        `the canvas equals the native screenshot of the same seed and clicks (${differing} pixels differ)`);
+  const pageEvents = (await events(page)).filter((e) => !e.includes('"ev":"state"'));
+  const nativeClicked = nativeEvents.filter((e) => !e.includes('"ev":"state"'));
+  check(JSON.stringify(pageEvents) === JSON.stringify(nativeClicked),
+        `the clicked run's ${pageEvents.length} events equal the native run's ${nativeClicked.length}`);
+
+  // 2. A damaged upload is refused with the loader's message; the save stays.
+  const before = await page.evaluate(() => Array.from(FS.readFile('/save/my.dat')).join(','));
+  const refusal = await page.evaluate(() => window.panipani.uploadSave(new Uint8Array([49, 13, 10, 120])));
+  const after = await page.evaluate(() => Array.from(FS.readFile('/save/my.dat')).join(','));
+  check(/^my\.dat: line \d+/.test(refusal) && before === after,
+        `a damaged upload is refused ("${refusal}") and the save is kept`);
+
+  // 3. The records survive a reload: close (which saves), reload, compare with a native restart.
+  await page.evaluate(() => window.panipani.command('close'));
+  await page.waitForFunction(() => window.panipani.events.some((e) => e.ev === 'error') ||
+                             document.getElementById('notes').textContent.includes('終了'));
+  check(await page.evaluate(() => window.panipani.saved()), 'the closing save is synced to IndexedDB');
+  await page.reload();
+  await page.evaluate(() => window.panipani.ready);
+  await commands(page, []);
+  const reloaded = (await events(page)).find((e) => e.includes('"ev":"state"'));
+  const restarted = native(['state', 'close'], 1, saveDir1).find((e) => e.includes('"ev":"state"'));
+  check(reloaded === restarted, 'after a reload the page has the records a native restart has');
+  await page.close();
+
+  // 4. A seeded automation script through the page's API, in a fresh profile.
+  const fresh = await browser.createBrowserContext();
+  const auto = await open(fresh, '?headless=1&seed=7&autoclick=1');
+  const script = ['tick 5', 'click', 'tick 5', 'click', 'tick 20', 'choose 3', 'tick 40'];
+  for (let i = 0; i < 40; ++i) script.push('choose 3', 'tick 25', 'choose 1', 'tick 25');
+  script.push('key enter', 'confirm no', 'tick 10');
+  await commands(auto, script);
+  const autoEvents = await events(auto);
+  const nativeAuto = native([...script, 'state', 'close'], 7, join(scratch, 'save2'), true);
+  const autoCount = autoEvents.length;
+  check(JSON.stringify(autoEvents) === JSON.stringify(nativeAuto.slice(0, autoCount)),
+        `the automation script's ${autoCount} events equal the native --headless run's`);
+
+  // Frame time: 50,000 ticks (about 10,000 frames) on the page and natively.
+  const ticks = ['click', 'click', 'tick 50000'];
+  const t0 = Date.now();
+  await commands(auto, ticks);
+  const pageMs = Date.now() - t0;
+  const n0 = Date.now();
+  native([...script, ...ticks, 'close'], 7, join(scratch, 'save3'), true);
+  const nativeMs = Date.now() - n0;
+  console.log(`measure: 50,000 ticks: page ${pageMs} ms, native ${nativeMs} ms (whole run), ratio ${(pageMs / nativeMs).toFixed(2)}`);
+  await fresh.close();
+
+  // 5. The real-time page: first frame, and sound running after the first click.
+  const live = await browser.createBrowserContext();
+  const play = await open(live, '?seed=3');
+  await play.waitForFunction(() => window.panipani.firstFrameMs !== null);
+  const firstFrame = await play.evaluate(() => window.panipani.firstFrameMs);
+  console.log(`measure: navigation to first frame ${firstFrame.toFixed(0)} ms`);
+  const stateBefore = await play.evaluate(() => window.panipani.audioState());
+  const liveBox = await (await play.$('#screen')).boundingBox();
+  await play.mouse.click(liveBox.x + 50, liveBox.y + 50);
+  await play.waitForFunction(() => window.panipani.audioState() === 'running', { timeout: 5000 })
+    .catch(() => {});
+  check(await play.evaluate(() => window.panipani.audioState()) === 'running',
+        `the sound context runs after the first click (it was ${stateBefore})`);
+  await play.keyboard.press('Enter');
+  const asked = await play.waitForFunction(() => document.getElementById('question').classList.contains('open'),
+                                           { timeout: 5000 }).then(() => true, () => false);
+  const focusNo = await play.evaluate(() => document.activeElement.id);
+  await play.keyboard.press('Escape');
+  const closed = await play.waitForFunction(() => !document.getElementById('question').classList.contains('open'),
+                                            { timeout: 5000 }).then(() => true, () => false);
+  check(asked && focusNo === 'question-no' && closed, 'Enter asks in the page, No has the focus, Escape answers');
+  // The player's additions: A shows auto mode's marker in the top-right corner, Ctrl held adds
+  // fast-forward's beside it, and both go again.
+  const yellowAt = (x, y) => play.evaluate(([x, y]) => {
+    const d = document.getElementById('screen').getContext('2d').getImageData(x, y, 1, 1).data;
+    return d[0] === 0xff && d[1] === 0xff && d[2] === 0x88;
+  }, [x, y]);
+  const markers = async () => [await yellowAt(383, 8), await yellowAt(377, 8)];
+  const until = async (want) => {
+    for (let i = 0; i < 100 && JSON.stringify(await markers()) !== JSON.stringify(want); ++i)
+      await new Promise((r) => setTimeout(r, 20));
+    return JSON.stringify(await markers()) === JSON.stringify(want);
+  };
+  const seen = [await until([false, false])];
+  await play.keyboard.press('KeyA');
+  seen.push(await until([true, false]));
+  await play.keyboard.down('ControlLeft');
+  seen.push(await until([true, true]));
+  await play.keyboard.up('ControlLeft');
+  seen.push(await until([true, false]));
+  await play.keyboard.press('KeyA');
+  seen.push(await until([false, false]));
+  check(seen.every((ok) => ok), `auto mode (A) and fast-forward (Ctrl held) show and hide their markers (${seen})`);
+  await live.close();
+
+  check(consoleErrors.length === 0, `no console errors${consoleErrors.length ? ': ' + consoleErrors.join(' | ') : ''}`);
+} finally {
+  await browser.close();
+  rmSync(scratch, { recursive: true, force: true });
+}
+process.exit(failures.length ? 1 : 0);
