@@ -38,6 +38,7 @@ ReadingTime ReadingTimeFrom(const Settings& settings) {
 }
 
 void AutoAdvance::OnReport(const Report& report) {
+  panel_.See(report);
   switch (report.kind) {
     case Report::Kind::Message:
       charactersSinceWait_ += CountCharacters(report.text);
@@ -50,12 +51,6 @@ void AutoAdvance::OnReport(const Report& report) {
       break;
     case Report::Kind::Chosen:
       waitOpen_ = false;
-      break;
-    case Report::Kind::Panel:
-      panelOpen_ = true;
-      break;
-    case Report::Kind::PanelHidden:
-      panelOpen_ = false;
       break;
     default:
       break;
@@ -81,7 +76,7 @@ bool AutoAdvance::OnInput(const HostEvent& e) {
 std::optional<HostEvent> AutoAdvance::Due(int64_t nowMs) {
   const int64_t gap = lastAskedMs_ ? nowMs - *lastAskedMs_ : 0;
   lastAskedMs_ = nowMs;
-  if (!waitOpen_ || panelOpen_) return std::nullopt;
+  if (!waitOpen_ || panel_.open()) return std::nullopt;
   if (gap > 0 && gap <= kLongestCountedGapMs) readMs_ += gap;
   if (!fastForward_ && !(autoOn_ && readMs_ >= waitReadingMs_)) return std::nullopt;
   waitOpen_ = false;

@@ -46,7 +46,7 @@ class AutoAdvance final : public Extra {
   ReadingTime readingTime_;
   bool autoOn_;
   bool fastForward_ = false;
-  bool panelOpen_ = false;
+  PanelWatch panel_;
   bool waitOpen_ = false;
   int64_t charactersSinceWait_ = 0;
   // The reading time of the open wait, and how much of it has passed.

@@ -5,6 +5,7 @@
 namespace pp {
 
 void KeyboardChoices::OnReport(const Report& report) {
+  panel_.See(report);
   switch (report.kind) {
     case Report::Kind::Choices:
       labels_ = report.labels;
@@ -12,12 +13,6 @@ void KeyboardChoices::OnReport(const Report& report) {
       break;
     case Report::Kind::Chosen:
       highlight_ = 0;
-      break;
-    case Report::Kind::Panel:
-      panelOpen_ = true;
-      break;
-    case Report::Kind::PanelHidden:
-      panelOpen_ = false;
       break;
     default:
       break;
@@ -40,7 +35,7 @@ bool KeyboardChoices::OnInput(const HostEvent& e) {
     highlight_ = 0;
     return false;
   }
-  if (e.type != T::Key || panelOpen_) return false;
+  if (e.type != T::Key || panel_.open()) return false;
   if (e.value == HostKey::kUp || e.value == HostKey::kDown || e.value == HostKey::kTab) {
     const int n = NextVisible(pointerOn_ == 0 && e.value == HostKey::kUp ? 1 : pointerOn_,
                               e.value == HostKey::kUp ? -1 : 1);

@@ -28,7 +28,7 @@ class KeyboardChoices final : public Extra {
   int NextVisible(int from, int step) const;
 
   std::array<std::string, 3> labels_;
-  bool panelOpen_ = false;
+  PanelWatch panel_;
   // The button the pointer is on (by mouse or highlight), and whether the keys put it there
   // since the buttons last changed: only then do Space and Enter press it.
   int pointerOn_ = 0;

@@ -31,6 +31,19 @@ struct Report {
   std::array<std::string, 3> labels;  // Choices only
 };
 
+// Whether the item panel is shown, followed from the reports: several additions step aside for it.
+class PanelWatch {
+ public:
+  void See(const Report& r) {
+    if (r.kind == Report::Kind::Panel) open_ = true;
+    if (r.kind == Report::Kind::PanelHidden) open_ = false;
+  }
+  bool open() const { return open_; }
+
+ private:
+  bool open_ = false;
+};
+
 // The report in one automation event (a JSON object on one line); nullopt when it is not one.
 std::optional<Report> ReadReport(std::string_view json);
 

@@ -12,18 +12,13 @@ LogExtra::LogExtra(TextRenderer& text)
             [&text](std::string_view s) { return text.Width(s, LogLayout::kPointSize, false); }) {}
 
 void LogExtra::OnReport(const Report& report) {
+  panel_.See(report);
   switch (report.kind) {
     case Report::Kind::Message:
       log_.AddMessage(report.text, static_cast<int32_t>(report.number));
       break;
     case Report::Kind::Chosen:
       log_.AddChosen(report.text);
-      break;
-    case Report::Kind::Panel:
-      panelOpen_ = true;
-      break;
-    case Report::Kind::PanelHidden:
-      panelOpen_ = false;
       break;
     default:
       break;
@@ -32,7 +27,7 @@ void LogExtra::OnReport(const Report& report) {
 
 bool LogExtra::OnInput(const HostEvent& e) {
   view_.Follow(log_);
-  const LogCommand command = ReadLogInput(e, open_, panelOpen_, view_.AtNewest());
+  const LogCommand command = ReadLogInput(e, open_, panel_.open(), view_.AtNewest());
   using Action = LogCommand::Action;
   switch (command.action) {
     case Action::Pass:

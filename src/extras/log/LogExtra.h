@@ -31,7 +31,7 @@ class LogExtra final : public Extra {
   MessageLog log_;
   LogView view_;
   bool open_ = false;
-  bool panelOpen_ = false;  // the item panel is shown: the wheel is its list's
+  PanelWatch panel_;  // the item panel is shown: the wheel is its list's
 };
 
 }  // namespace pp
