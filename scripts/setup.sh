@@ -20,7 +20,10 @@ if [ "${1:-}" = "--for-tests" ]; then
   packages+=(clang libclang-rt-14-dev xvfb xdotool xclip imagemagick sox libsdl2-mixer-dev
     dpkg-dev lintian desktop-file-utils appstream mandoc file openbox
     speech-dispatcher speech-dispatcher-espeak-ng xfonts-shinonome
-    emscripten python3 chromium npm)
+    emscripten python3 chromium)
+  # A machine whose Node.js comes with its own npm (not Debian's) must not get Debian's npm,
+  # which conflicts with it.
+  command -v npm >/dev/null 2>&1 || packages+=(npm)
 fi
 
 missing=()
