@@ -6,14 +6,17 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/Additions.h"
 #include "app/Options.h"
 #include "app/Program.h"
 #include "extras/ExtrasHost.h"
 #include "extras/PlayerExtras.h"
+#include "gfx/Text.h"
 #include "platform/web/WebHost.h"
 #include "platform/web/WebPage.h"
 #include "state/AtomicFile.h"
@@ -60,6 +63,10 @@ int main(int argc, char** argv) {
     // The page keeps no settings file: the additions start from the defaults.
     const std::unique_ptr<pp::Host> page = pp::CreateWebHost();
     pp::ExtrasHost host(*page);
+    // The window's additions from the same glyphs the game draws with: the log and the keys
+    // help first, then auto mode and the keyboard choices.
+    pp::TextRenderer text;
+    pp::AddWindowAdditions(host, text, config, pp::TextHookMode::Off, std::cout, nullptr);
     pp::AddPlayerExtras(host, pp::Settings{});
     status = pp::RunGame(host, config, seed);
   }

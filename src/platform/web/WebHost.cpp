@@ -110,6 +110,9 @@ class WebHost final : public Host {
       case PageInput::Kind::AudioDone:
         queued_.push_back(TypedEvent(HostEvent::Type::AudioDone));
         break;
+      case PageInput::Kind::Wheel:
+        queued_.push_back(TypedEvent(HostEvent::Type::Wheel, input.value));
+        break;
       case PageInput::Kind::Answer:  // no question is open
       case PageInput::Kind::Line:    // no automation on this page
         break;
@@ -140,6 +143,8 @@ std::optional<std::string> NextCommandLine() {
         }
         case PageInput::Kind::Choose:
           return "choose " + std::to_string(input->value);
+        case PageInput::Kind::Wheel:
+          return "wheel " + std::to_string(input->value);
         case PageInput::Kind::Key:
           return (input->phase == PageInput::Phase::Up ? "keyup " : "key ") + KeyName(input->value);
         case PageInput::Kind::AudioDone:  // the automation host plays no sound

@@ -19,6 +19,7 @@ struct PageInput {
     AudioDone,  // the sound output finished blocks
     Answer,     // the reset question was answered: `value` 1 for Yes
     Line,       // an automation command line in `text`
+    Wheel,  // the wheel turned by `value` notches over the canvas (positive = away from the user)
   };
   enum class Phase { Down, Move, Up };
   Kind kind = Kind::Key;

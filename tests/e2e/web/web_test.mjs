@@ -207,6 +207,28 @@ try {
   await play.keyboard.press('KeyA');
   seen.push(await until([false, false]));
   check(seen.every((ok) => ok), `auto mode (A) and fast-forward (Ctrl held) show and hide their markers (${seen})`);
+  // The message log: L and the wheel open it (its scroll bar at the right edge), Escape closes it.
+  const logShown = () => play.evaluate(() => {
+    const d = document.getElementById('screen').getContext('2d').getImageData(383, 17, 1, 1).data;
+    const rgb = (d[0] << 16) | (d[1] << 8) | d[2];
+    return rgb === 0x222833 || rgb === 0x8899aa;
+  });
+  const logUntil = async (want) => {
+    for (let i = 0; i < 100 && (await logShown()) !== want; ++i)
+      await new Promise((r) => setTimeout(r, 20));
+    return (await logShown()) === want;
+  };
+  const logSeen = [await logUntil(false)];
+  await play.keyboard.press('KeyL');
+  logSeen.push(await logUntil(true));
+  await play.keyboard.press('Escape');
+  logSeen.push(await logUntil(false));
+  await play.mouse.move(liveBox.x + 100, liveBox.y + 100);
+  await play.mouse.wheel({ deltaY: -100 });
+  logSeen.push(await logUntil(true));
+  await play.keyboard.press('Escape');
+  logSeen.push(await logUntil(false));
+  check(logSeen.every((ok) => ok), `the message log opens on L and the wheel and closes on Escape (${logSeen})`);
   await live.close();
 
   check(consoleErrors.length === 0, `no console errors${consoleErrors.length ? ': ' + consoleErrors.join(' | ') : ''}`);

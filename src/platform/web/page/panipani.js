@@ -17,7 +17,7 @@
 
   const kPictureWidth = 390, kPictureHeight = 260;
   // Input kinds and pointer phases as WebPage.h numbers them.
-  const Kind = { pointer: 0, key: 1, choose: 2, audioDone: 3, answer: 4, line: 5 };
+  const Kind = { pointer: 0, key: 1, choose: 2, audioDone: 3, answer: 4, line: 5, wheel: 6 };
   const Phase = { down: 0, move: 1, up: 2 };
   // The game's key codes (platform/Host.h), as the window sends them.
   const Key = { Enter: 13, NumpadEnter: 0x10d, Space: 32, Escape: 27, Tab: 9, ControlLeft: 17,
@@ -100,6 +100,11 @@
   canvas.addEventListener('pointermove', (e) => pointer(Phase.move, e));
   canvas.addEventListener('pointerup', (e) => pointer(Phase.up, e));
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  // One notch a wheel event, as the window counts them: up (away from the player) is positive.
+  canvas.addEventListener('wheel', (e) => {
+    e.preventDefault();
+    if (e.deltaY !== 0) queue({ kind: Kind.wheel, value: e.deltaY < 0 ? 1 : -1 });
+  }, { passive: false });
 
   let controlHeld = false;
   document.addEventListener('keydown', (e) => {
