@@ -7,16 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(emscripten python3)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+scripts/install-packages.sh "${packages[@]}"
 # Debian's emscripten finds its JavaScript modules there, whichever node is on the path.
 export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
 
