@@ -37,19 +37,27 @@ class EllipseSpans {
   }
 
  private:
-  using U128 = unsigned __int128;
-
   // Largest c >= 0 with c^2 h^2 + e^2 w^2 <= w^2 h^2, i.e. c <= w sqrt(1 - e^2 / h^2).
   int64_t FloorReach(int64_t e) const {
-    const U128 w2 = static_cast<U128>(w_) * static_cast<U128>(w_);
-    const U128 h2 = static_cast<U128>(h_) * static_cast<U128>(h_);
-    const U128 e2 = static_cast<U128>(e < 0 ? -e : e) * static_cast<U128>(e < 0 ? -e : e);
-    const U128 limit = w2 * (h2 - e2);  // compare c^2 h^2 against this
-    const long double ratio = static_cast<long double>(e) / static_cast<long double>(h_);
-    int64_t c =
-        static_cast<int64_t>(static_cast<long double>(w_) * std::sqrt(1.0L - ratio * ratio));
+    // Below 2^16 pixels a side (every box the game draws) w^2 h^2 fits in 64 bits, which the
+    // browser build multiplies natively; larger boxes compare in 128 bits. Both give the same c.
+    constexpr int64_t kNarrow = int64_t{1} << 16;
+    if (w_ < kNarrow && h_ < kNarrow) return FloorReachIn<uint64_t>(e);
+    return FloorReachIn<unsigned __int128>(e);
+  }
+
+  // `Wide` holds w^2 h^2 exactly. The square root only guesses c; the whole-number comparisons
+  // that follow settle it, so the guess's rounding never shows in the result.
+  template <typename Wide>
+  int64_t FloorReachIn(int64_t e) const {
+    const Wide w2 = static_cast<Wide>(w_) * static_cast<Wide>(w_);
+    const Wide h2 = static_cast<Wide>(h_) * static_cast<Wide>(h_);
+    const Wide e2 = static_cast<Wide>(e < 0 ? -e : e) * static_cast<Wide>(e < 0 ? -e : e);
+    const Wide limit = w2 * (h2 - e2);  // compare c^2 h^2 against this
+    const double ratio = static_cast<double>(e) / static_cast<double>(h_);
+    int64_t c = static_cast<int64_t>(static_cast<double>(w_) * std::sqrt(1.0 - ratio * ratio));
     auto fits = [&](int64_t v) {
-      return static_cast<U128>(v) * static_cast<U128>(v) * h2 <= limit;
+      return static_cast<Wide>(v) * static_cast<Wide>(v) * h2 <= limit;
     };
     if (c > w_) c = w_;
     while (c > 0 && !fits(c)) --c;
