@@ -123,7 +123,7 @@ class WebHost final : public Host {
   int64_t nextTick_ = kTickMs;
   bool started_ = false;
   std::deque<HostEvent> queued_;
-  std::vector<uint8_t> rgba_;
+  std::vector<uint32_t> rgba_;
 };
 
 // The page's input as automation command lines; nullopt never comes (the page does not end).
@@ -184,7 +184,7 @@ class WebAutomationHost final : public Host {
  private:
   bool started_ = false;
   HeadlessHost inner_;
-  std::vector<uint8_t> rgba_;
+  std::vector<uint32_t> rgba_;
 };
 
 }  // namespace

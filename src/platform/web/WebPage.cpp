@@ -17,7 +17,7 @@ EM_ASYNC_JS(void, pp_wait_for_input, (int timeoutMs),
 // text (malloc'd, the caller frees), or returns 0 with fields[0] = -1 when there is none.
 EM_JS(char*, pp_take_input, (double* fields), { return Module.page.takeInput(fields); });
 
-EM_JS(void, pp_show_frame, (const uint8_t* rgba), { Module.page.showFrame(rgba); });
+EM_JS(void, pp_show_frame, (const uint32_t* rgba), { Module.page.showFrame(rgba); });
 EM_JS(void, pp_set_title, (const char* text), { Module.page.setTitle(UTF8ToString(text)); });
 EM_JS(void, pp_open_question, (const char* text),
       { Module.page.openQuestion(UTF8ToString(text)); });
@@ -50,14 +50,12 @@ std::optional<PageInput> TakePageInput() {
   return input;
 }
 
-void ShowFrameOnPage(const uint32_t* pixels, std::vector<uint8_t>& rgba) {
-  rgba.resize(size_t{kCanvasPictureWidth} * kCanvasPictureHeight * 4);
-  for (size_t i = 0; i < rgba.size() / 4; ++i) {
+void ShowFrameOnPage(const uint32_t* pixels, std::vector<uint32_t>& rgba) {
+  rgba.resize(size_t{kCanvasPictureWidth} * kCanvasPictureHeight);
+  // 0x00RRGGBB becomes the canvas's bytes R, G, B, 255: one word each on the little-endian heap.
+  for (size_t i = 0; i < rgba.size(); ++i) {
     const uint32_t p = pixels[i];
-    rgba[i * 4] = static_cast<uint8_t>(p >> 16);
-    rgba[i * 4 + 1] = static_cast<uint8_t>(p >> 8);
-    rgba[i * 4 + 2] = static_cast<uint8_t>(p);
-    rgba[i * 4 + 3] = 255;
+    rgba[i] = 0xFF000000u | (p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF);
   }
   pp_show_frame(rgba.data());
 }

@@ -37,7 +37,7 @@ std::optional<PageInput> TakePageInput();
 
 // Draws a 390 x 260 frame of 0x00RRGGBB pixels into the canvas; `rgba` is the caller's buffer
 // for the canvas's byte order.
-void ShowFrameOnPage(const uint32_t* pixels, std::vector<uint8_t>& rgba);
+void ShowFrameOnPage(const uint32_t* pixels, std::vector<uint32_t>& rgba);
 void SetPageTitle(const std::string& text);
 // Opens the page's Yes/No dialog (No has the focus; Escape answers No); the answer arrives as
 // PageInput::Kind::Answer.
