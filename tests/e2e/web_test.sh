@@ -20,4 +20,5 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-node tests/e2e/web/web_test.mjs "http://127.0.0.1:$port/" "$native/panipani"
+node tests/e2e/web/web_test.mjs "http://127.0.0.1:$port/" "$native/panipani" \
+  "$native/bench_render_frame"
