@@ -43,10 +43,8 @@ endif()
 # The frame benchmark, bench/bench.html?program=render_frame, linked as the game is; and the same
 # without Asyncify, ?program=render_frame_plain, to measure what Asyncify costs a frame.
 foreach(variant render_frame render_frame_plain)
-  add_executable(bench_${variant} ${CMAKE_SOURCE_DIR}/bench/web/render_frame.cpp
-                 ${CMAKE_SOURCE_DIR}/bench/support/BusyFrame.cpp)
-  target_include_directories(bench_${variant} PRIVATE ${CMAKE_SOURCE_DIR}/bench)
-  target_link_libraries(bench_${variant} PRIVATE panipani_game)
+  add_executable(bench_${variant} ${CMAKE_SOURCE_DIR}/bench/web/render_frame.cpp)
+  target_link_libraries(bench_${variant} PRIVATE panipani_bench_support)
   set_target_properties(bench_${variant} PROPERTIES OUTPUT_NAME ${variant} SUFFIX ".js"
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench LINK_DEPENDS ${WEB_GLYPHS})
   target_link_options(bench_${variant} PRIVATE -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
