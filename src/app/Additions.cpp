@@ -1,8 +1,8 @@
 #include "app/Additions.h"
 
 #include "extras/HelpTable.h"
+#include "extras/KeyNotice.h"
 #include "extras/KeysHelp.h"
-#include "extras/Notice.h"
 #include "extras/log/LogExtra.h"
 
 namespace pp {
@@ -16,7 +16,7 @@ void AddWindowAdditions(ExtrasHost& extras, TextRenderer& text, const GameConfig
   if (hook != TextHookMode::Off)
     extras.Add(
         std::make_unique<TextHook>(hookOut, hook == TextHookMode::Copy ? clipboard : nullptr));
-  extras.Add(std::make_unique<Notice>(
+  extras.Add(std::make_unique<KeyNotice>(
       text, [&extras] { return extras.NowMs(); }, config.mute));
 }
 

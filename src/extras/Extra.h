@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "extras/Report.h"
 #include "platform/Host.h"
 
 namespace pp {
@@ -19,7 +18,7 @@ class Extra {
   virtual ~Extra() = default;
 
   // The game reported something (in the order the game reports it).
-  virtual void OnReport(const Report& report) { (void)report; }
+  virtual void OnEvent(const GameEvent& event) { (void)event; }
   // Input on its way to the game; true takes it, so that the game and the later additions never
   // see it. While some addition holds the input, only the holders are shown the player's input.
   // Ticks, audio, automation commands and the close are shown to all but always go on.

@@ -22,28 +22,21 @@ std::string LabelsLine(const std::array<std::string, 3>& labels) {
 ReadAloud::ReadAloud(std::unique_ptr<Speaker> speaker, bool on)
     : speaker_(std::move(speaker)), on_(on) {}
 
-void ReadAloud::OnReport(const Report& report) {
-  switch (report.kind) {
-    case Report::Kind::Message:
-      BeginLine();
-      shown_.push_back(report.text);
-      Say(report.text);
-      break;
-    case Report::Kind::Choices: {
-      std::string line = LabelsLine(report.labels);
-      if (line == labels_) break;
-      labels_ = std::move(line);
-      if (labels_.empty()) break;
-      BeginLine();
-      Say(labels_);
-      break;
-    }
-    case Report::Kind::Wait:
-    case Report::Kind::Chosen:
-      movedOn_ = true;
-      break;
-    default:
-      break;
+void ReadAloud::OnEvent(const GameEvent& event) {
+  if (const auto* message = std::get_if<MessageEvent>(&event)) {
+    BeginLine();
+    shown_.push_back(message->text);
+    Say(message->text);
+  } else if (const auto* choices = std::get_if<ChoicesEvent>(&event)) {
+    std::string line = LabelsLine(choices->labels);
+    if (line == labels_) return;
+    labels_ = std::move(line);
+    if (labels_.empty()) return;
+    BeginLine();
+    Say(labels_);
+  } else if (std::holds_alternative<ClickWaitEvent>(event) ||
+             std::holds_alternative<ChosenEvent>(event)) {
+    movedOn_ = true;
   }
 }
 

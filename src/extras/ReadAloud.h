@@ -17,7 +17,7 @@ class ReadAloud final : public Extra {
  public:
   ReadAloud(std::unique_ptr<Speaker> speaker, bool on);
 
-  void OnReport(const Report& report) override;
+  void OnEvent(const GameEvent& event) override;
   // Takes key S: switching on reads what is on show now, switching off stops at once.
   bool OnInput(const HostEvent& e) override;
 

@@ -23,14 +23,14 @@ std::string HookLine(std::string_view text) {
   return line;
 }
 
-void TextHook::OnReport(const Report& report) {
-  if (report.kind == Report::Kind::Message) {
-    const std::string line = HookLine(report.text);
+void TextHook::OnEvent(const GameEvent& event) {
+  if (const auto* message = std::get_if<MessageEvent>(&event)) {
+    const std::string line = HookLine(message->text);
     Write(line);
     if (clipboard_) clipboard_->Copy(line);
-  } else if (report.kind == Report::Kind::Choices) {
+  } else if (const auto* choices = std::get_if<ChoicesEvent>(&event)) {
     std::string joined;
-    for (const std::string& label : report.labels) {
+    for (const std::string& label : choices->labels) {
       if (label.empty()) continue;
       if (!joined.empty()) joined += " / ";
       joined += label;

@@ -27,7 +27,7 @@ class TextHook final : public Extra {
   // `out` and `clipboard` (may be null: print only) must outlive the hook.
   TextHook(std::ostream& out, Clipboard* clipboard) : out_(out), clipboard_(clipboard) {}
 
-  void OnReport(const Report& report) override;
+  void OnEvent(const GameEvent& event) override;
 
  private:
   void Write(const std::string& line);

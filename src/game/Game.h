@@ -43,10 +43,10 @@ class Game {
   GameConfig config;
   GameState state;
   RandomGenerator random;
-  TextRenderer text;
+  TextRenderer text;            // opens its font on first use; the program opens it at start-up
   ItemCatalogue itemCatalogue;  // filled by InitItemCatalogue at start-up
 
-  Surface cg{390, 260};     // the visible picture
+  Surface cg{kPictureWidth, kPictureHeight};  // the visible picture
   Surface bak{400, 300};    // glow layer: title picture at start-up, then sparks and prompt
   Surface bak2{400, 300};   // glow layer: message lines
   Surface haikei{100, 60};  // the current scene picture

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/AtomicFile.h"
 #include "core/Cp932.h"
 #include "datagen/AssetNames.h"
 #include "datagen/Icons.h"
@@ -13,7 +14,6 @@
 #include "datagen/SourceText.h"
 #include "datagen/TextTables.h"
 #include "gfx/Bitmap.h"
-#include "state/AtomicFile.h"
 #include "state/GameState.h"
 #include "state/SaveFile.h"
 

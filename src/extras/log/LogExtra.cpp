@@ -11,18 +11,12 @@ LogExtra::LogExtra(TextRenderer& text)
       view_(LogLayout::kRowWidth, LogLayout::kVisibleRows,
             [&text](std::string_view s) { return text.Width(s, LogLayout::kPointSize, false); }) {}
 
-void LogExtra::OnReport(const Report& report) {
-  panel_.See(report);
-  switch (report.kind) {
-    case Report::Kind::Message:
-      log_.AddMessage(report.text, static_cast<int32_t>(report.number));
-      break;
-    case Report::Kind::Chosen:
-      log_.AddChosen(report.text);
-      break;
-    default:
-      break;
-  }
+void LogExtra::OnEvent(const GameEvent& event) {
+  panel_.See(event);
+  if (const auto* message = std::get_if<MessageEvent>(&event))
+    log_.AddMessage(message->text, message->colour);
+  else if (const auto* chosen = std::get_if<ChosenEvent>(&event))
+    log_.AddChosen(chosen->label);
 }
 
 bool LogExtra::OnInput(const HostEvent& e) {

@@ -16,7 +16,7 @@ class LogExtra final : public Extra {
   // `text` measures and draws the rows; it must outlive the addition.
   explicit LogExtra(TextRenderer& text);
 
-  void OnReport(const Report& report) override;
+  void OnEvent(const GameEvent& event) override;
   bool OnInput(const HostEvent& e) override;
   bool HoldsInput() const override { return open_; }
   bool Visible() const override { return open_; }

@@ -24,8 +24,8 @@ class MessageLog {
   // What a chosen line starts with: "▶ 冒険!!!!".
   static constexpr std::string_view kChosenMark = "▶ ";
 
-  // A message of the game's `kind` (4 plain, 301..312 coloured), in its kind's brightest shade.
-  void AddMessage(std::string_view text, int32_t kind);
+  // A message in its colour (the game's line at its brightest).
+  void AddMessage(std::string_view text, Color colour);
   // The label of the button the player pressed, marked, in the buttons' glow.
   void AddChosen(std::string_view label);
 

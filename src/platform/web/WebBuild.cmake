@@ -6,9 +6,6 @@
 option(PANIPANI_WEB_ASYNCIFY "Suspend the click wait through Asyncify (off only to measure it)" ON)
 
 set(WEB_DIR ${CMAKE_SOURCE_DIR}/src/platform/web)
-# The game reports some failures by exception (the mixer, start-up): catch them as natively.
-target_compile_options(panipani_game PUBLIC -fexceptions)
-target_link_options(panipani_game PUBLIC -fexceptions)
 set(WEB_DATA ${PANIPANI_NATIVE_BUILD_DIR}/data)
 set(WEB_GLYPHS ${PANIPANI_NATIVE_BUILD_DIR}/glyphs.bin)
 if(NOT EXISTS ${WEB_DATA}/cg OR NOT EXISTS ${WEB_GLYPHS})
@@ -20,7 +17,7 @@ file(GLOB_RECURSE WEB_DATA_FILES CONFIGURE_DEPENDS ${WEB_DATA}/*)
 add_executable(panipani ${CMAKE_SOURCE_DIR}/src/app/WebMain.cpp)
 set_target_properties(panipani PROPERTIES SUFFIX ".js" LINK_DEPENDS
                       "${WEB_DIR}/page/panipani.js;${WEB_GLYPHS};${WEB_DATA_FILES}")
-target_link_libraries(panipani PRIVATE panipani_game)
+target_link_libraries(panipani PRIVATE panipani_app panipani_web)
 target_link_options(panipani PRIVATE
   -sENVIRONMENT=web
   -sALLOW_MEMORY_GROWTH=1

@@ -51,7 +51,7 @@ std::optional<PageInput> TakePageInput() {
 }
 
 void ShowFrameOnPage(const uint32_t* pixels, std::vector<uint32_t>& rgba) {
-  rgba.resize(size_t{kCanvasPictureWidth} * kCanvasPictureHeight);
+  rgba.resize(size_t{kPictureWidth} * kPictureHeight);
   // 0x00RRGGBB becomes the canvas's bytes R, G, B, 255: one word each on the little-endian heap.
   for (size_t i = 0; i < rgba.size(); ++i) {
     const uint32_t p = pixels[i];

@@ -1,16 +1,16 @@
-#include "platform/headless/CommandScript.h"
+#include "automation/CommandScript.h"
 
-#include <array>
 #include <charconv>
 #include <utility>
 
+#include "automation/KeyNames.h"
+#include "core/Strings.h"
 #include "core/Utf8.h"
 #include "platform/InputLayout.h"
 
 namespace pp {
 namespace {
 
-constexpr int64_t kTickMs = 20;
 // Far beyond any script; keeps `tick N` from running for days by a typo.
 constexpr int64_t kMaxTicks = 100'000'000;
 // Far beyond any session; `at` may not jump further.
@@ -18,20 +18,6 @@ constexpr int64_t kMaxTimeMs = int64_t{1} << 50;
 // Pointer positions are picture coordinates; a window may report some beyond its edges.
 constexpr int64_t kMaxCoordinate = 100'000;
 constexpr int64_t kMaxNotches = 10'000;
-constexpr int kMaxKeyCode = 0x1FF;
-
-constexpr std::array<std::pair<std::string_view, int>, 19> kKeyNames{{
-    {"enter", HostKey::kEnter},   {"padenter", HostKey::kPadEnter},
-    {"space", HostKey::kSpace},   {"escape", HostKey::kEscape},
-    {"tab", HostKey::kTab},       {"ctrl", HostKey::kControl},
-    {"up", HostKey::kUp},         {"down", HostKey::kDown},
-    {"left", HostKey::kLeft},     {"right", HostKey::kRight},
-    {"pageup", HostKey::kPageUp}, {"pagedown", HostKey::kPageDown},
-    {"home", HostKey::kHome},     {"end", HostKey::kEnd},
-    {"a", HostKey::kA},           {"l", HostKey::kL},
-    {"m", HostKey::kM},           {"s", HostKey::kS},
-    {"f1", HostKey::kF1},
-}};
 
 HostEvent Event(HostEvent::Type type) {
   HostEvent e;
@@ -55,14 +41,6 @@ std::optional<int64_t> Number(std::string_view text, int64_t low, int64_t high) 
   return v;
 }
 
-// A key by its protocol name or its code.
-std::optional<int> KeyCode(std::string_view text) {
-  for (const auto& [name, code] : kKeyNames)
-    if (name == text) return code;
-  if (auto n = Number(text, 1, kMaxKeyCode)) return static_cast<int>(*n);
-  return std::nullopt;
-}
-
 // Whether every character of `text` is well-formed UTF-8 (U+FFFD itself included).
 bool IsUtf8(std::string_view text) {
   for (size_t pos = 0; pos < text.size();) {
@@ -72,13 +50,6 @@ bool IsUtf8(std::string_view text) {
       return false;
   }
   return true;
-}
-
-std::string_view Trim(std::string_view s) {
-  const char* kSpace = " \t\r\n";
-  size_t first = s.find_first_not_of(kSpace);
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(kSpace) - first + 1);
 }
 
 // Splits off the first word of `text`; `text` keeps the trimmed rest.
@@ -109,12 +80,6 @@ CommandScript::LineSource LinesOf(std::istream& in) {
     if (!std::getline(in, line)) return std::nullopt;
     return line;
   };
-}
-
-std::string KeyName(int code) {
-  for (const auto& [name, known] : kKeyNames)
-    if (known == code) return std::string(name);
-  return std::to_string(code);
 }
 
 CommandScript::CommandScript(LineSource in, ErrorSink onError)

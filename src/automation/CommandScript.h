@@ -1,6 +1,7 @@
 #pragma once
 // The input side of the automation protocol: command lines read one at a time and turned into
-// host events on a virtual clock. The headless host and the window's replay both play it.
+// host events on a virtual clock. The headless host, the browser's automation page and the
+// window's replay play it.
 //
 // Commands: click | choose N | hover N | key NAME | keyup NAME | mouse down|up|move X Y |
 // wheel N | tick [N] | at MS | confirm yes|no (answers an open confirmation) | state |
@@ -60,8 +61,5 @@ class CommandScript {
 
 // The lines of `in`, which must outlive the source.
 CommandScript::LineSource LinesOf(std::istream& in);
-
-// The protocol's name of key code `code` (`enter`, `space`, `up`, ...), or its number.
-std::string KeyName(int code);
 
 }  // namespace pp

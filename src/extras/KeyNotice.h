@@ -4,25 +4,21 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 
 #include "extras/Extra.h"
+#include "gfx/Notice.h"
 
 namespace pp {
 
 class TextRenderer;
 
-class Notice final : public Extra {
+class KeyNotice final : public Extra {
  public:
   static constexpr int64_t kShownMs = 2000;
   static constexpr int64_t kFadeMs = 500;
 
   // `now` is the host's clock; `muted` whether the run starts muted. `text` must outlive it.
-  Notice(TextRenderer& text, std::function<int64_t()> now, bool muted)
-      : text_(text), now_(std::move(now)), muted_(muted) {}
-
-  // Shows `line` from now on.
-  void Show(std::string line);
+  KeyNotice(TextRenderer& text, std::function<int64_t()> now, bool muted);
 
   // Sees M on its way to the game (and leaves it to the game).
   bool OnInput(const HostEvent& e) override;
@@ -33,8 +29,7 @@ class Notice final : public Extra {
   TextRenderer& text_;
   std::function<int64_t()> now_;
   bool muted_;
-  std::string line_;
-  int64_t shownAt_ = 0;
+  Notice notice_;
 };
 
 }  // namespace pp

@@ -1,8 +1,8 @@
-#include "state/ResetPrompt.h"
+#include "game/ResetPrompt.h"
 
-#include "audio/Sound.h"
 #include "game/Game.h"
-#include "state/LoadSave.h"
+#include "game/LoadSave.h"
+#include "game/Sound.h"
 
 namespace pp {
 
@@ -18,6 +18,7 @@ void FormKeyDown(Game& g, int keyCode) {
   if (keyCode != kEnterKey) return;
   PlayWave(g, 0, "1.wav");
   // Closing the box or Escape is a No: only a deliberate Yes erases the records.
+  g.host.Report(ConfirmEvent{kFullResetQuestion});
   if (g.host.ConfirmYesNo(kFullResetQuestion)) FullReset(g);
 }
 

@@ -1,8 +1,23 @@
+#include "game/LoadSave.h"
+
 #include "game/Game.h"
-#include "state/LoadSave.h"
+#include "state/SaveFolder.h"
 #include "state/StateFields.h"
 
 namespace pp {
+
+std::optional<std::string> LoadGame(Game& g) {
+  return LoadRecords(g.config.dataDir, g.config.saveDir, g.state);
+}
+
+bool SaveGame(Game& g) {
+  if (g.state.savesBlocked) return false;
+  if (auto error = SaveRecords(g.config.saveDir, g.state)) {
+    g.host.ShowError(*error);
+    return false;
+  }
+  return true;
+}
 
 void ClearEnemy(Game& g) {
   GameState& s = g.state;

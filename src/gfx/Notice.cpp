@@ -1,15 +1,17 @@
-#include "platform/window/Notice.h"
+#include "gfx/Notice.h"
 
 #include <algorithm>
 
 namespace pp {
 namespace {
 
-constexpr int64_t kSteadyMs = 2500;
-constexpr int64_t kFadeMs = 500;
 constexpr int kPointSize = 8;
 constexpr int kLineHeight = 13;
 constexpr int kMargin = 3;
+// The top-right box keeps this far from the picture's edges.
+constexpr int kCornerGap = 4;
+// How far the notice darkens what lies under it, of 256.
+constexpr int kShade = 180;
 
 Color Blend(Color a, Color b, int strength) {
   auto channel = [&](int shift) {
@@ -38,32 +40,43 @@ void Notice::Show(std::vector<std::string> lines, int64_t nowMs) {
 int Notice::Strength(int64_t nowMs) const {
   if (!shown_) return 0;
   const int64_t age = nowMs - shownAt_;
-  if (age < 0 || age >= kSteadyMs + kFadeMs) return 0;
-  if (age < kSteadyMs) return 256;
-  return static_cast<int>((kSteadyMs + kFadeMs - age) * 256 / kFadeMs);
+  if (age < 0 || age >= style_.steadyMs + style_.fadeMs) return 0;
+  if (age < style_.steadyMs) return 256;
+  return static_cast<int>((style_.steadyMs + style_.fadeMs - age) * 256 / style_.fadeMs);
 }
 
-Rect Notice::Area(int pictureWidth, int pictureHeight) const {
-  const int height = static_cast<int>(lines_.size()) * kLineHeight + 2 * kMargin;
-  return Rect{0, std::max(0, pictureHeight - height), pictureWidth, pictureHeight};
+std::string Notice::Shown(TextRenderer& text, const std::string& line, int width) const {
+  return ElideFront(text, line, kPointSize, width - 2 * kMargin - 2 * kCornerGap);
+}
+
+Rect Notice::Area(int width, int height, TextRenderer& text) const {
+  const int bandHeight = static_cast<int>(lines_.size()) * kLineHeight + 2 * kMargin;
+  if (style_.place == Place::Bottom)
+    return Rect{0, std::max(0, height - bandHeight), width, height};
+  int widest = 0;
+  for (const std::string& line : lines_)
+    widest = std::max(widest, text.Width(Shown(text, line, width), kPointSize, false));
+  const int right = width - kCornerGap;
+  return Rect{std::max(0, right - widest - 2 * kMargin), kCornerGap, right,
+              std::min(height, kCornerGap + bandHeight)};
 }
 
 void Notice::DrawOnto(Surface& picture, TextRenderer& text, int64_t nowMs) const {
   const int strength = Strength(nowMs);
   if (strength == 0) return;
-  const Rect area = Area(picture.width(), picture.height());
-  // The band as it looks at full strength: the picture darkened, the lines in white on it.
+  const Rect area = Area(picture.width(), picture.height(), text);
+  // The notice as it looks at full strength: the picture darkened, the lines lettered on it.
   Surface band(area.right - area.left, area.bottom - area.top);
   for (int y = 0; y < band.height(); ++y)
     for (int x = 0; x < band.width(); ++x)
-      band.SetPixel(x, y, Blend(picture.Pixel(area.left + x, area.top + y), 0, 180));
+      band.SetPixel(x, y, Blend(picture.Pixel(area.left + x, area.top + y), 0, kShade));
   TextStyle style;
   style.bold = false;
   style.pointSize = kPointSize;
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    const std::string line = ElideFront(text, lines_[i], kPointSize, picture.width() - 2 * kMargin);
-    text.Draw(band, kMargin, kMargin + static_cast<int>(i) * kLineHeight, line, style);
-  }
+  style.color = style_.textColour;
+  for (size_t i = 0; i < lines_.size(); ++i)
+    text.Draw(band, kMargin, kMargin + static_cast<int>(i) * kLineHeight,
+              Shown(text, lines_[i], picture.width()), style);
   for (int y = 0; y < band.height(); ++y)
     for (int x = 0; x < band.width(); ++x) {
       const Color under = picture.Pixel(area.left + x, area.top + y);

@@ -1,11 +1,10 @@
-#include "state/LoadSave.h"
+#include "state/SaveFolder.h"
 
 #include <system_error>
 
+#include "core/AtomicFile.h"
 #include "core/Cp932.h"
 #include "core/FileLookup.h"
-#include "game/Game.h"
-#include "state/AtomicFile.h"
 #include "state/SaveFile.h"
 #include "state/ScoreReport.h"
 
@@ -41,68 +40,63 @@ std::optional<std::string> ReadTable(const fs::path& path, std::span<std::string
 
 }  // namespace
 
-fs::path SaveFilePath(const Game& g) {
-  if (g.config.saveDir.empty()) return {};
-  if (auto found = FindFileNoCase(g.config.saveDir, "my.dat")) return *found;
-  return g.config.saveDir / "my.dat";
+fs::path SaveFilePath(const fs::path& saveDir) {
+  if (saveDir.empty()) return {};
+  if (auto found = FindFileNoCase(saveDir, "my.dat")) return *found;
+  return saveDir / "my.dat";
 }
 
-fs::path ScoreReportPath(const Game& g) {
-  if (g.config.saveDir.empty()) return {};
-  return g.config.saveDir / fs::path(u8"成績.txt");
+fs::path ScoreReportPath(const fs::path& saveDir) {
+  if (saveDir.empty()) return {};
+  return saveDir / fs::path(u8"成績.txt");
 }
 
-std::optional<std::string> LoadGame(Game& g) {
-  const fs::path savePath = SaveFilePath(g);
+std::optional<std::string> LoadRecords(const fs::path& dataDir, const fs::path& saveDir,
+                                       GameState& state) {
+  const fs::path savePath = SaveFilePath(saveDir);
   if (!savePath.empty()) {
     const std::string temporaries[] = {savePath.filename().string(),
-                                       ScoreReportPath(g).filename().string()};
-    RemoveLeftoverTemporaries(g.config.saveDir, temporaries);
+                                       ScoreReportPath(saveDir).filename().string()};
+    RemoveLeftoverTemporaries(saveDir, temporaries);
   }
   std::error_code ec;
   // A save folder without my.dat starts from the data folder's: the shipped first save, or the
   // player's own records when the data folder is theirs (or an older build's).
   const bool startSaveFolder = !savePath.empty() && !fs::exists(savePath, ec);
   const fs::path readPath =
-      savePath.empty() || startSaveFolder ? DataFilePath(g.config.dataDir, "my.dat") : savePath;
+      savePath.empty() || startSaveFolder ? DataFilePath(dataDir, "my.dat") : savePath;
 
-  GameState loaded = g.state;
+  GameState loaded = state;
   auto load = [&]() -> std::optional<std::string> {
     std::string bytes;
     if (auto error = ReadDataFile(readPath, bytes)) return error;
     if (auto error = ParseMyDat(bytes, loaded)) return readPath.string() + ": " + *error;
-    if (auto error = ReadTable(DataFilePath(g.config.dataDir, "name.dat"), loaded.nameSyllables))
+    if (auto error = ReadTable(DataFilePath(dataDir, "name.dat"), loaded.nameSyllables))
       return error;
-    if (auto error = ReadTable(DataFilePath(g.config.dataDir, "map.dat"), loaded.levelNames,
-                               loaded.levelNameBytes))
+    if (auto error =
+            ReadTable(DataFilePath(dataDir, "map.dat"), loaded.levelNames, loaded.levelNameBytes))
       return error;
     if (startSaveFolder) {
-      fs::create_directories(g.config.saveDir, ec);
+      fs::create_directories(saveDir, ec);
       if (auto error = WriteFileAtomic(savePath, bytes)) return error;
     }
     return std::nullopt;
   };
   if (auto error = load()) {
-    g.state.savesBlocked = true;
+    state.savesBlocked = true;
     return error;
   }
   loaded.savesBlocked = false;
-  g.state = std::move(loaded);
+  state = std::move(loaded);
   return std::nullopt;
 }
 
-bool SaveGame(Game& g) {
-  if (g.state.savesBlocked) return false;
-  auto fail = [&g](const std::string& error) {
-    g.host.ShowError(error);
-    return false;
-  };
-  if (g.config.saveDir.empty()) return fail("Cannot save: no save folder was given");
+std::optional<std::string> SaveRecords(const fs::path& saveDir, const GameState& state) {
+  if (saveDir.empty()) return std::string("Cannot save: no save folder was given");
   std::error_code ec;
-  fs::create_directories(g.config.saveDir, ec);
-  if (auto error = WriteFileAtomic(SaveFilePath(g), SerializeMyDat(g.state))) return fail(*error);
-  if (auto error = WriteFileAtomic(ScoreReportPath(g), ScoreReport(g.state))) return fail(*error);
-  return true;
+  fs::create_directories(saveDir, ec);
+  if (auto error = WriteFileAtomic(SaveFilePath(saveDir), SerializeMyDat(state))) return error;
+  return WriteFileAtomic(ScoreReportPath(saveDir), ScoreReport(state));
 }
 
 }  // namespace pp
