@@ -14,10 +14,8 @@
 #include <vector>
 
 #include "datagen/SourceText.h"
-#include "langpot/CppScan.h"
-#include "langpot/DataTexts.h"
-#include "langpot/ExtraTemplates.h"
-#include "langpot/SourceTexts.h"
+#include "lang/TextTemplate.h"
+#include "langpot/MakeTemplate.h"
 #include "langpot/Unmatched.h"
 
 namespace fs = std::filesystem;
@@ -26,42 +24,10 @@ using namespace pp::langpot;
 
 namespace {
 
-constexpr const char* kTemplate = "data/lang/panipani.pot";
-constexpr const char* kExtraTemplates = "data/lang/extra-templates.txt";
-
-// The game's sources in path order; the English layer's own folder is not the game.
-std::vector<SourceFile> ReadSources(const fs::path& root) {
-  std::vector<SourceFile> files;
-  for (const auto& entry : fs::recursive_directory_iterator(root / "src")) {
-    const fs::path& p = entry.path();
-    if (!entry.is_regular_file() || (p.extension() != ".cpp" && p.extension() != ".h")) continue;
-    const std::string relative = fs::relative(p, root).generic_string();
-    if (relative.starts_with("src/lang/")) continue;
-    files.push_back({relative, Tokenize(datagen::ReadFile(p)), {}});
-  }
-  std::sort(files.begin(), files.end(),
-            [](const SourceFile& a, const SourceFile& b) { return a.path < b.path; });
-  return files;
-}
-
 int WriteTemplate(const fs::path& root, const fs::path& out) {
-  SourceScan scan = ScanSources(ReadSources(root));
-  std::vector<std::string> order;
-  for (const SourceFile& f : scan.files) order.push_back(f.path);
-  order.insert(order.end(), {kLevelNames, kMonsterNames});
-  PotFile pot(order);
-
   std::vector<std::string> handWork;
-  AddSourceTexts(scan, pot, handWork);
-  if (fs::exists(root / kExtraTemplates))
-    AddExtraTemplates(
-        ReadExtraTemplates(datagen::ReadFile(root / kExtraTemplates), kExtraTemplates),
-        kExtraTemplates, scan, pot);
-  AddDataTexts(root, pot);
+  const PotFile pot = MakeTemplate(root, handWork);
   datagen::WriteFile(out, pot.Text());
-
-  std::sort(handWork.begin(), handWork.end());
-  handWork.erase(std::unique(handWork.begin(), handWork.end()), handWork.end());
   for (const std::string& h : handWork) std::cerr << h << "\n";
   const std::vector<PotEntry> entries = pot.Entries();
   const auto templates = std::count_if(entries.begin(), entries.end(), [](const PotEntry& e) {
@@ -70,8 +36,8 @@ int WriteTemplate(const fs::path& root, const fs::path& out) {
                        [](const TemplatePiece& p) { return p.placeholder; });
   });
   std::cerr << "langpot: " << entries.size() << " entries (" << templates << " templates) in "
-            << out.string() << "; " << handWork.size()
-            << " composed lines left to extra-templates.txt\n";
+            << out.string() << "; " << handWork.size() << " composed lines left to write in "
+            << kExtraTemplatesPath << "\n";
   return 0;
 }
 
@@ -100,7 +66,7 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "--unmatched") return CheckUnmatched(args[1]);
     if ((args.size() == 2 || args.size() == 4) && args[0] == "--source") {
       const fs::path root = args[1];
-      fs::path out = root / kTemplate;
+      fs::path out = root / kTemplatePath;
       if (args.size() == 4) {
         if (args[2] != "--out") return Usage();
         out = args[3];
