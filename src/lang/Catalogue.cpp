@@ -104,7 +104,7 @@ Catalogue::Catalogue(PoFile file) {
   if (!charset.empty() && charset != "utf-8" && charset != "utf8")
     faults_.push_back(file.name + ":" + std::to_string(file.headerLine) + ": charset " + charset +
                       ": a catalogue must be UTF-8");
-  for (PoEntry& entry : file.entries) Add(entry, file.name);
+  for (const PoEntry& entry : file.entries) Add(entry, file.name);
   plainTemplates_.Index();
   for (auto& [context, set] : contextTemplates_) set.Index();
   std::stable_sort(faults_.begin(), faults_.end(),
@@ -125,7 +125,7 @@ Catalogue Catalogue::Load(const std::filesystem::path& path) {
   return Catalogue(ReadPo(text.str(), path.string()));
 }
 
-void Catalogue::Add(PoEntry& entry, const std::string& fileName) {
+void Catalogue::Add(const PoEntry& entry, const std::string& fileName) {
   if (entry.translation.empty() || entry.fuzzy()) return;  // untranslated: the Japanese shows
   const auto fault = [&](int line, const std::string& message) {
     faults_.push_back(fileName + ":" + std::to_string(line) + ": " + message);

@@ -67,15 +67,17 @@ class Catalogue {
   // The templates of one context, most specific first, indexed by what they start or end with.
   struct TemplateSet {
     std::vector<Template> templates;
-    std::unordered_map<char32_t, std::vector<size_t>> byFirst;  // those starting with text
-    std::unordered_map<char32_t, std::vector<size_t>>
-        byLast;                    // starting with a value, ending with text
-    std::vector<size_t> floating;  // starting and ending with values
+    // Those that start with text, by its first character.
+    std::unordered_map<char32_t, std::vector<size_t>> byFirst;
+    // Those that start with a value and end with text, by its last character.
+    std::unordered_map<char32_t, std::vector<size_t>> byLast;
+    // Those that start and end with values.
+    std::vector<size_t> floating;
     void Index();
     std::vector<size_t> Candidates(std::string_view line) const;
   };
 
-  void Add(PoEntry& entry, const std::string& fileName);
+  void Add(const PoEntry& entry, const std::string& fileName);
   std::optional<Translation> Find(std::string_view line, std::string_view role, int depth) const;
   std::optional<Translation> Resolve(std::string_view line, std::string_view role, int depth) const;
   std::optional<Translation> ByTemplate(const TemplateSet& set, std::string_view line,

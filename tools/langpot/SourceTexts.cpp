@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <set>
 
 #include "adventure/Flavour.h"
 #include "core/Utf8.h"
@@ -75,12 +74,6 @@ std::string_view KindDescription(std::string_view kind) {
   if (kind == "level") return "a level's name";
   if (kind == "name") return "a name";
   return "a text";
-}
-
-template <size_t N>
-bool StartsWithAny(std::string_view text, const std::array<std::string_view, N>& prefixes) {
-  return std::any_of(prefixes.begin(), prefixes.end(),
-                     [text](std::string_view p) { return text.starts_with(p); });
 }
 
 class Collector {
@@ -439,11 +432,12 @@ class Collector {
     }
     if (!japanese) return;
     const std::string& file = Path(chain.file);
-    if (text.find('\r') != std::string::npos) touching = "a line break inside";
-    if (!touching.empty()) {
+    std::string problem;
+    if (!touching.empty()) problem = "the values " + touching + " touch";
+    if (text.find('\r') != std::string::npos) problem = "a line break inside";
+    if (!problem.empty()) {
       handWork_.push_back(file + ":" + std::to_string(chain.line) + ": \"" + text +
-                          "\": the values " + touching +
-                          " touch; write the line in data/lang/extra-templates.txt");
+                          "\": " + problem + "; write the line in data/lang/extra-templates.txt");
       return;
     }
     pot_.Add(text, "", file, chain.line, role);
