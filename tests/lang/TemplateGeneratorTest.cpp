@@ -8,10 +8,12 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 
 #include "lang/Catalogue.h"
 #include "langpot/CppScan.h"
 #include "langpot/EventTexts.h"
+#include "langpot/ExtraTemplates.h"
 #include "langpot/MakeTemplate.h"
 #include "langpot/SourceTexts.h"
 #include "langpot/Unmatched.h"
@@ -86,8 +88,64 @@ TEST(TemplateGeneratorTest, FollowsValuesToTheTextsTheyCarry) {
       << handWork[0];
 }
 
+// What the generator writes, gettext's own checker and the catalogue reader read back as it was.
+TEST(TemplateGeneratorTest, TheTemplateReadsBackAsWritten) {
+  PotFile pot({"src/a.cpp"});
+  pot.Add("修行 \\-50", "", "src/a.cpp", 3, "choice label");
+  pot.Add("「{item}」と\"言った\"", "", "src/a.cpp", 9, "message line");
+  pot.Add("力", "status", "src/a.cpp", 1, "");
+  pot.Add("力", "", "src/a.cpp", 2, "");
+  const std::filesystem::path file =
+      std::filesystem::path(PANIPANI_BINARY_DIR) / "test-read-back.pot";
+  std::ofstream(file, std::ios::binary) << pot.Text();
+  const std::string check = "msgfmt --check -o /dev/null \"" + file.string() + "\"";
+  EXPECT_EQ(std::system(check.c_str()), 0) << check;
+  const PoFile read = ReadPo(ReadAll(file), "test.pot");
+  EXPECT_TRUE(read.faults.empty());
+  std::vector<std::string> ids;
+  for (const PoEntry& e : read.entries) ids.push_back(e.context.value_or("") + "|" + e.id);
+  // In source order: by line.
+  const std::vector<std::string> expected = {"status|力", "|力", "|修行 \\-50",
+                                             "|「{item}」と\"言った\""};
+  EXPECT_EQ(ids, expected);
+  EXPECT_EQ(read.entries[2].references, std::vector<std::string>{"src/a.cpp:3"});
+  EXPECT_EQ(read.entries[2].extractedComments, std::vector<std::string>{"choice label"});
+}
+
+// The supplement names the function that composes each line, and says so when it is gone.
+TEST(TemplateGeneratorTest, TheSupplementIsCheckedAgainstTheSource) {
+  const SourceScan scan =
+      ScanSources({{"src/items/Panel.cpp", Tokenize("std::string Row(int n) {\n}"), {}}});
+  PotFile pot({"src/items/Panel.cpp"});
+  AddExtraTemplates(
+      ReadExtraTemplates("# rows\ntext: \" {n} {item}\"\nat: src/items/Panel.cpp Row\n"
+                         "why: padded apart\ncontext: \"panel\"\n",
+                         "extra.txt"),
+      "extra.txt", scan, pot);
+  ASSERT_EQ(pot.Entries().size(), 1u);
+  EXPECT_EQ(pot.Entries()[0].context, "panel");
+  EXPECT_EQ(pot.Entries()[0].references, std::vector<std::string>{"src/items/Panel.cpp:1"});
+
+  const auto fault = [&scan](std::string_view text) {
+    try {
+      PotFile ignored({});
+      AddExtraTemplates(ReadExtraTemplates(text, "extra.txt"), "extra.txt", scan, ignored);
+    } catch (const std::runtime_error& e) {
+      return std::string(e.what());
+    }
+    return std::string("no fault");
+  };
+  EXPECT_EQ(fault("text: \"{a}{b}を\"\nat: src/items/Panel.cpp Row\nwhy: x\n"),
+            "extra.txt:1: {a}{b}を: placeholders {a} and {b} touch, so nothing tells where one "
+            "ends; put literal text between them");
+  EXPECT_EQ(fault("\ntext: \"行\"\nat: src/items/Panel.cpp Gone\nwhy: x\n"),
+            "extra.txt:2: no function Gone in src/items/Panel.cpp: bring the entry up to date");
+  EXPECT_EQ(fault("text: \"行\"\nwhere: here\n"), "extra.txt:2: unknown key where");
+}
+
 // The committed template lists what the generator finds in the source now, and every catalogue
-// has been merged with it: a new or changed text of the game is in every catalogue.
+// has been merged with it (a new or changed text of the game is in every catalogue) and passes
+// gettext's check.
 TEST(TemplateGeneratorTest, TheCommittedCataloguesAreCurrent) {
   std::vector<std::string> handWork;
   std::set<std::string> current;
@@ -99,6 +157,8 @@ TEST(TemplateGeneratorTest, TheCommittedCataloguesAreCurrent) {
   for (const auto& entry : std::filesystem::directory_iterator(kSource / "data/lang")) {
     if (entry.path().extension() != ".po") continue;
     EXPECT_EQ(Msgids(entry.path()), current) << entry.path() << ": run update_catalogue";
+    const std::string check = "msgfmt --check -o /dev/null \"" + entry.path().string() + "\"";
+    EXPECT_EQ(std::system(check.c_str()), 0) << check;
   }
 }
 
