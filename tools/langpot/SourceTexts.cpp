@@ -15,7 +15,7 @@ constexpr int kMaxCallDepth = 6;
 
 // Files whose texts never reach the screen: the score report and the save file's name.
 constexpr std::array<std::string_view, 2> kUnshownFiles{"src/state/ScoreReport.cpp",
-                                                        "src/state/LoadSave.cpp"};
+                                                        "src/state/SaveFolder.cpp"};
 // The random names' katakana units: a catalogue cannot list the names, so the catalogue
 // romanises any random name it meets instead.
 constexpr std::string_view kRandomNames = "src/story/RandomName.cpp";
