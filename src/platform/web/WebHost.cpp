@@ -88,6 +88,8 @@ class WebHost final : public Host {
   }
 
   void ShowError(const std::string& text) override { ShowPageError(text); }
+  // The page's text panel reads the same events as automation does.
+  void Trace(std::string_view jsonObject) override { SendPageEvent(jsonObject); }
 
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
     return OpenWebAudioDevice(format);
