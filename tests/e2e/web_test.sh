@@ -2,12 +2,12 @@
 # The browser test: the page's layout on its own (node), then the site of the browser build served
 # as a static host serves it (scripts/serve-web.mjs) and driven in Debian's chromium and
 # firefox-esr (tests/e2e/web/web_test.mjs), against the native program of the same tree.
-#   tests/e2e/web_test.sh [BUILD_WEB [NATIVE_BUILD [PORT]]]
+#   tests/e2e/web_test.sh [BUILD_WEB [NATIVE_BUILD [PORT]]]     (PORT: a free one unless given)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 web="${1:-build-web}"
 native="${2:-build}"
-port="${3:-8026}"
+port="${3:-0}"
 [ -f "$web/site/sw.js" ] || { echo "no browser build in $web (scripts/web.sh --build-only)"; exit 1; }
 
 (cd tests/e2e/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
@@ -17,14 +17,14 @@ node --test tests/e2e/web/layout_test.mjs
 root=$(mktemp -d)
 ln -s "$(realpath "$web/site")" "$root/site"
 ln -s "$(realpath "$web/bench")" "$root/bench"
-node scripts/serve-web.mjs "$root" "$port" >/dev/null &
+# The server's first line is its address.
+node scripts/serve-web.mjs "$root" "$port" >"$root.address" &
 server=$!
-trap 'kill "$server" 2>/dev/null || true; rm -rf "$root"' EXIT
-for _ in $(seq 50); do
-  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/site/')" \
-    2>/dev/null && break
+trap 'kill "$server" 2>/dev/null || true; rm -rf "$root" "$root.address"' EXIT
+for _ in $(seq 100); do
+  [ -s "$root.address" ] && break
   sleep 0.1
 done
+url=$(head -n 1 "$root.address")
 
-node tests/e2e/web/web_test.mjs "http://127.0.0.1:$port/" "$native/panipani" \
-  "$native/bench_render_frame" "$root"
+node tests/e2e/web/web_test.mjs "$url" "$native/panipani" "$native/bench_render_frame" "$root"

@@ -5,13 +5,16 @@ const PageOffline = (() => {
   function start(offer) {
     if (!('serviceWorker' in navigator)) return;
     let switching = false;
-    // A worker that has the new version and waits for the version in use to let go.
-    const offerWhenReady = (worker) => {
+    const offered = new Set();
+    // A worker that has the new version and waits for the version in use to let go. (The first
+    // version has no other to wait for: it becomes active by itself, with no offer.)
+    const offerWhenReady = (registration, worker) => {
       if (!worker) return;
       const check = () => {
-        // Without a controller this is the first version: nothing to switch from.
-        if (worker.state !== 'installed' || !navigator.serviceWorker.controller) return;
-        worker.removeEventListener('statechange', check);
+        if (offered.has(worker) || worker.state !== 'installed' || !registration.active ||
+            registration.active === worker)
+          return;
+        offered.add(worker);
         offer(() => {
           switching = true;
           worker.postMessage('activate');
@@ -24,9 +27,10 @@ const PageOffline = (() => {
       if (switching) location.reload();
     });
     navigator.serviceWorker.register('sw.js').then((registration) => {
-      offerWhenReady(registration.waiting);
-      offerWhenReady(registration.installing);
-      registration.addEventListener('updatefound', () => offerWhenReady(registration.installing));
+      offerWhenReady(registration, registration.waiting);
+      offerWhenReady(registration, registration.installing);
+      registration.addEventListener('updatefound',
+                                    () => offerWhenReady(registration, registration.installing));
       // Looks for a new version now and whenever the page is seen again (a phone keeps a page
       // for days); offline, the look fails quietly.
       const look = () => registration.update().catch(() => {});

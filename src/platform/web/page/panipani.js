@@ -466,13 +466,17 @@
   Module.print = (text) => console.log(text);
   Module.printErr = (text) => console.warn(text);
 
-  // Persistent storage, asked for quietly: only where the browser decides by itself and shows
-  // the player no question.
+  // Persistent storage, asked for quietly: where the browser decides by itself without asking the
+  // player (Chromium's browsers, which alone have navigator.userAgentData; an installed page), or
+  // has decided already. Firefox would ask the player in a prompt: there the save stays in the
+  // browser's ordinary storage, which it clears only when the disk runs short.
   async function askForPersistentStorage() {
     if (!navigator.storage || !navigator.storage.persist || await navigator.storage.persisted())
       return;
+    const decidesAlone = 'userAgentData' in navigator ||
+                         matchMedia('(display-mode: standalone)').matches;
     const permission = await navigator.permissions.query({ name: 'persistent-storage' });
-    if (permission.state === 'granted') await navigator.storage.persist();
+    if (decidesAlone || permission.state === 'granted') await navigator.storage.persist();
   }
 
   menuEntry('fullscreen', toggleFullscreen);
