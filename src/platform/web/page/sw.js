@@ -7,6 +7,10 @@ const kVersion = '@VERSION@';
 const kFiles = @FILES@;
 const kCachePrefix = 'panipani-';
 const kCache = kCachePrefix + kVersion;
+// The large icons only a browser installing the page reads (online, then): not kept, since
+// hosts send PNG files as they are and these are stored uncompressed (half a megabyte).
+const kInstallOnly = /-512\.png$/;
+const kept = Object.keys(kFiles).filter((name) => !kInstallOnly.test(name));
 
 const hex = (bytes) => Array.from(new Uint8Array(bytes), (b) => b.toString(16).padStart(2, '0')).join('');
 
@@ -27,10 +31,9 @@ async function fetchExact(name) {
 
 self.addEventListener('install', (event) => {
   event.waitUntil((async () => {
-    const names = Object.keys(kFiles);
-    const responses = await Promise.all(names.map(fetchExact));
+    const responses = await Promise.all(kept.map(fetchExact));
     const cache = await caches.open(kCache);
-    await Promise.all(names.map((name, i) => cache.put(name, responses[i])));
+    await Promise.all(kept.map((name, i) => cache.put(name, responses[i])));
   })());
 });
 
@@ -54,7 +57,8 @@ self.addEventListener('fetch', (event) => {
   const scope = new URL(self.registration.scope);
   if (url.origin !== scope.origin || !url.pathname.startsWith(scope.pathname)) return;
   const name = url.pathname.slice(scope.pathname.length) || 'index.html';
-  if (!(name in kFiles)) return;  // not the page's (the frame benchmark): the network as usual
+  // Not the page's (the frame benchmark), or not kept: the network as usual.
+  if (!kept.includes(name)) return;
   event.respondWith(caches.open(kCache).then((cache) => cache.match(name))
     .then((response) => response || fetch(request)));
 });
