@@ -483,6 +483,12 @@ async function realTime(browser) {
   const stateAfter = await play.evaluate(() => window.panipani.audioState());
   check(stateBefore === 'suspended' && stateAfter === 'running',
         `${label}: the sound context waits for the first click and then runs (${stateBefore}, then ${stateAfter})`);
+  // Suspended again (as Safari does for a call), the next key of any kind resumes it.
+  await play.evaluate(() => Module.audio.context.suspend());
+  await play.keyboard.press('KeyZ');
+  const resumed = await play.waitForFunction(() => window.panipani.audioState() === 'running',
+                                             { timeout: 5000 }).then(() => true, () => false);
+  check(resumed, `${label}: a key resumes the sound the browser suspended`);
   const locked = await play.waitForFunction(() => window.panipani.wakeLocked(), { timeout: 5000 })
     .then(() => true, () => false);
   check(locked, `${label}: the screen is kept on while the game runs`);

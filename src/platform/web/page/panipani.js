@@ -127,7 +127,6 @@
       canvas.height = kPictureHeight * where.scale;
       drawScreen();
     }
-    side.classList.toggle('beside', where.beside);
     $('panel').hidden = !panel;
     panelSwitch.setAttribute('aria-pressed', String(panel));
     document.body.classList.add('laid-out');
