@@ -50,5 +50,4 @@ case "$mode" in
     echo "panipani: the site is in $dist: $raw bytes, $sent bytes to send with gzip"
     exit 0 ;;
 esac
-echo "panipani: http://127.0.0.1:8000/"
 exec node scripts/serve-web.mjs build-web/site 8000
