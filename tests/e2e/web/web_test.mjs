@@ -247,7 +247,7 @@ async function quickReloads(browser, label, cutOff = null) {
   const reported = all.filter((e) => !(cutOff && cutOff.test(e)));
   consoleErrors.push(...reported);
   check(reported.length === 0, `${label}: twelve quick reloads give no console error` +
-        (all.length > reported.length ? ` (besides ${all.length - reported.length} reports of cut-off downloads)` : ''));
+        (all.length > reported.length ? ` (cut-off downloads reported apart: ${all.length - reported.length})` : ''));
   await context.close();
 }
 
