@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "automation/CommandEncoder.h"
+#include "automation/EventJson.h"
 #include "gfx/Surface.h"
 #include "platform/AudioDevice.h"
 #include "platform/TickPump.h"
@@ -75,12 +76,15 @@ class WebHost final : public Host {
     }
   }
 
-  // The page shows the caption as its title and an error in its notice line.
+  // The page shows the caption as its title and an error in its notice line; its text panel reads
+  // the game's other events as automation does.
   void Report(const GameEvent& event) override {
-    if (const auto* caption = std::get_if<CaptionEvent>(&event))
+    if (const auto* caption = std::get_if<CaptionEvent>(&event)) {
       SetPageTitle(caption->text);
-    else if (const auto* error = std::get_if<ErrorEvent>(&event))
-      ShowPageError(error->text);
+      return;
+    }
+    if (const auto* error = std::get_if<ErrorEvent>(&event)) ShowPageError(error->text);
+    SendPageEvent(EventJson(event));
   }
 
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {

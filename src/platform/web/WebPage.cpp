@@ -70,8 +70,3 @@ void ReportGameStarted() { pp_game_started(); }
 void ReportGameEnded(int status) { pp_game_ended(status); }
 
 }  // namespace pp
-
-// The page's layout asks for the scale that fits its stage.
-extern "C" EMSCRIPTEN_KEEPALIVE int pp_fit_scale(double width, double height) {
-  return pp::FitScale(width, height);
-}
