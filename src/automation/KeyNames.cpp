@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kMaxKeyCode = 0x1FF;
 
-constexpr std::array<std::pair<std::string_view, int>, 19> kKeyNames{{
+constexpr std::array<std::pair<std::string_view, int>, 20> kKeyNames{{
     {"enter", HostKey::kEnter},   {"padenter", HostKey::kPadEnter},
     {"space", HostKey::kSpace},   {"escape", HostKey::kEscape},
     {"tab", HostKey::kTab},       {"ctrl", HostKey::kControl},
@@ -21,7 +21,7 @@ constexpr std::array<std::pair<std::string_view, int>, 19> kKeyNames{{
     {"home", HostKey::kHome},     {"end", HostKey::kEnd},
     {"a", HostKey::kA},           {"l", HostKey::kL},
     {"m", HostKey::kM},           {"s", HostKey::kS},
-    {"f1", HostKey::kF1},
+    {"t", HostKey::kT},           {"f1", HostKey::kF1},
 }};
 
 }  // namespace

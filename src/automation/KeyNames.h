@@ -1,7 +1,7 @@
 #pragma once
 // The automation protocol's names of keys: `enter`, `padenter`, `space`, `escape`, `tab`, `ctrl`,
-// the arrows, `pageup`, `pagedown`, `home`, `end`, `a`, `l`, `m`, `s`, `f1`; any other key by its
-// code (HostKey).
+// the arrows, `pageup`, `pagedown`, `home`, `end`, `a`, `l`, `m`, `s`, `t`, `f1`; any other key by
+// its code (HostKey).
 
 #include <optional>
 #include <string>

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/Host.h"
 
@@ -32,6 +33,9 @@ class Extra {
     (void)nowMs;
     return std::nullopt;
   }
+  // The host is about to ask the player `question` (the game's own words): an addition may put
+  // it into the words the player reads.
+  virtual void RewriteQuestion(std::string& question) { (void)question; }
   // While true, no player input reaches the game (an open log): the game waits, its timer runs.
   virtual bool HoldsInput() const { return false; }
   // Whether DrawOver draws anything now.

@@ -65,6 +65,12 @@ void ExtrasHost::Repaint() {
   inner().Present(composed_);
 }
 
+bool ExtrasHost::ConfirmYesNo(const std::string& text) {
+  std::string question = text;
+  for (const auto& extra : extras_) extra->RewriteQuestion(question);
+  return inner().ConfirmYesNo(question);
+}
+
 void ExtrasHost::Report(const GameEvent& event) {
   inner().Report(event);
   for (const auto& extra : extras_) extra->OnEvent(event);

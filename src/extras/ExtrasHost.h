@@ -32,6 +32,8 @@ class ExtrasHost final : public ForwardingHost {
   HostEvent WaitEvent() override;
   // Shows the frame with the additions' drawings over a copy of it.
   void Present(const Surface& frame) override;
+  // The question as the additions put it (in the player's language, say).
+  bool ConfirmYesNo(const std::string& text) override;
   // Forwards the event, then hands it to every addition.
   void Report(const GameEvent& event) override;
 

@@ -18,6 +18,7 @@
 
 namespace pp {
 
+class DisplayLanguage;
 class SoundSystem;
 
 // What the command line chooses.
@@ -30,6 +31,9 @@ struct GameConfig {
   // Drawing only, for eyes that need it; every random draw and every rule stays the same.
   bool reduceFlashing = false;  // the title's black frames, hurt and button flashes drawn steady
   bool textBacking = false;     // a one-pixel black outline behind the message lines
+  // The language the texts are drawn in (the program owns it and may switch it at any time);
+  // null draws the game's own Japanese.
+  DisplayLanguage* language = nullptr;
 };
 
 class Game {

@@ -45,7 +45,7 @@ int Notice::Strength(int64_t nowMs) const {
   return static_cast<int>((style_.steadyMs + style_.fadeMs - age) * 256 / style_.fadeMs);
 }
 
-std::string Notice::Shown(TextRenderer& text, const std::string& line, int width) const {
+std::string Notice::FittedLine(TextRenderer& text, const std::string& line, int width) const {
   return ElideFront(text, line, kPointSize, width - 2 * kMargin - 2 * kCornerGap);
 }
 
@@ -55,7 +55,7 @@ Rect Notice::Area(int width, int height, TextRenderer& text) const {
     return Rect{0, std::max(0, height - bandHeight), width, height};
   int widest = 0;
   for (const std::string& line : lines_)
-    widest = std::max(widest, text.Width(Shown(text, line, width), kPointSize, false));
+    widest = std::max(widest, text.Width(FittedLine(text, line, width), kPointSize, false));
   const int right = width - kCornerGap;
   return Rect{std::max(0, right - widest - 2 * kMargin), kCornerGap, right,
               std::min(height, kCornerGap + bandHeight)};
@@ -76,7 +76,7 @@ void Notice::DrawOnto(Surface& picture, TextRenderer& text, int64_t nowMs) const
   style.color = style_.textColour;
   for (size_t i = 0; i < lines_.size(); ++i)
     text.Draw(band, kMargin, kMargin + static_cast<int>(i) * kLineHeight,
-              Shown(text, lines_[i], picture.width()), style);
+              FittedLine(text, lines_[i], picture.width()), style);
   for (int y = 0; y < band.height(); ++y)
     for (int x = 0; x < band.width(); ++x) {
       const Color under = picture.Pixel(area.left + x, area.top + y);

@@ -37,7 +37,7 @@ class Notice {
   void DrawOnto(Surface& picture, TextRenderer& text, int64_t nowMs) const;
 
  private:
-  std::string Shown(TextRenderer& text, const std::string& line, int width) const;
+  std::string FittedLine(TextRenderer& text, const std::string& line, int width) const;
 
   Style style_;
   std::vector<std::string> lines_;

@@ -60,6 +60,7 @@ inline constexpr int kA = 65;
 inline constexpr int kL = 76;
 inline constexpr int kM = 77;
 inline constexpr int kS = 83;
+inline constexpr int kT = 84;
 inline constexpr int kF1 = 112;
 // The keypad's Enter, kept apart from the main Enter (which asks the reset question).
 inline constexpr int kPadEnter = 0x100 | kEnter;

@@ -83,6 +83,14 @@ void CopyStatic(const fs::path& from, const fs::path& to) {
   }
 }
 
+// The translations' catalogues (lang/*.po), which the program reads from the data folder.
+void CopyCatalogues(const fs::path& from, const fs::path& to) {
+  if (!fs::is_directory(from)) return;
+  for (const auto& e : fs::directory_iterator(from))
+    if (e.is_regular_file() && e.path().extension() == ".po")
+      WriteFile(to / e.path().filename(), ReadFile(e.path()));
+}
+
 }  // namespace
 
 SceneTable LoadSceneTable(const fs::path& dir) {
@@ -165,6 +173,7 @@ std::string GenerateDataFolder(const fs::path& sourceDir, const fs::path& out) {
             BuildTextTable(ReadFile(sourceDir / "text" / "name.txt"), kNameSyllables, "name.txt"));
   const bool firstSave = WriteFirstSave(dat / "my.dat", sourceDir);
   CopyStatic(sourceDir / "static", out);
+  CopyCatalogues(sourceDir / "lang", out / "lang");
   if (fs::is_directory(sourceDir / "icons")) WriteWindowIcon(src, sourceDir, out / kWindowIconFile);
 
   return std::to_string(pictures.size()) + " pictures, " + std::to_string(sounds.size()) +

@@ -13,9 +13,10 @@ namespace {
 // How far a parameter is followed through calls.
 constexpr int kMaxCallDepth = 6;
 
-// Files whose texts never reach the screen: the score report and the save file's name.
-constexpr std::array<std::string_view, 2> kUnshownFiles{"src/state/ScoreReport.cpp",
-                                                        "src/state/SaveFolder.cpp"};
+// Files whose Japanese is never translated: the score report and the save file's name never
+// reach the screen, and the language switch names the languages in their own words.
+constexpr std::array<std::string_view, 3> kUntranslatedFiles{
+    "src/state/ScoreReport.cpp", "src/state/SaveFolder.cpp", "src/extras/LanguageSwitch.cpp"};
 // The random names' katakana units: a catalogue cannot list the names, so the catalogue
 // romanises any random name it meets instead.
 constexpr std::string_view kRandomNames = "src/story/RandomName.cpp";
@@ -92,7 +93,8 @@ class Collector {
   const std::string& Path(size_t file) const { return scan_.files[file].path; }
   bool Skipped(size_t file) const {
     const std::string& path = Path(file);
-    return std::find(kUnshownFiles.begin(), kUnshownFiles.end(), path) != kUnshownFiles.end() ||
+    return std::find(kUntranslatedFiles.begin(), kUntranslatedFiles.end(), path) !=
+               kUntranslatedFiles.end() ||
            path == kRandomNames;
   }
 

@@ -13,7 +13,7 @@ void MessageLog::AddMessage(std::string_view text, Color colour) {
 }
 
 void MessageLog::AddChosen(std::string_view label) {
-  Add(LogLine{std::string(kChosenMark) + std::string(label), kChosenColour});
+  Add(LogLine{std::string(kChosenMark) + std::string(label), kChosenColour, true});
 }
 
 void MessageLog::Add(LogLine line) {

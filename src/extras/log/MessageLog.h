@@ -16,6 +16,7 @@ namespace pp {
 struct LogLine {
   std::string text;  // UTF-8 as the game reported it (bytes it cannot draw included)
   Color colour = 0;
+  bool chosen = false;  // a button the player pressed: kChosenMark and its label
 };
 
 class MessageLog {

@@ -36,6 +36,7 @@ class SdlHost final : public Host {
 
   bool Open(const SdlHostOptions& options, std::string& error) {
     screenshotDir_ = options.screenshotDir;
+    noticeText_ = options.noticeText;
     onFullscreenChange_ = options.onFullscreenChange;
     if (!window_.Open(options.scale, options.fullscreen, error)) return false;
     SetWindowIconFrom(window_.handle(), options.iconFile);
@@ -121,15 +122,19 @@ class SdlHost final : public Host {
           return std::filesystem::exists(p, e) || e;
         });
     if (!ec && SavePng(frame, path)) {
-      window_.ShowNotice({"スクリーンショット " + path.filename().string(),
-                          "保存先: " + path.parent_path().string()},
-                         NowMs());
+      ShowNotice({"スクリーンショット " + path.filename().string(),
+                  "保存先: " + path.parent_path().string()});
       return;
     }
     std::fprintf(stderr, "panipani: cannot write the screenshot %s%s\n", path.string().c_str(),
                  ec ? (" (" + ec.message() + ")").c_str() : "");
-    window_.ShowNotice(
-        {"スクリーンショットを保存できません", "保存先: " + path.parent_path().string()}, NowMs());
+    ShowNotice({"スクリーンショットを保存できません", "保存先: " + path.parent_path().string()});
+  }
+
+  void ShowNotice(std::vector<std::string> lines) {
+    if (noticeText_)
+      for (std::string& line : lines) line = noticeText_(line);
+    window_.ShowNotice(std::move(lines), NowMs());
   }
 
   SdlShutdown shutdown_;  // first, so it runs last
@@ -139,6 +144,7 @@ class SdlHost final : public Host {
   std::unique_ptr<SdlGamepads> gamepads_;
   std::filesystem::path screenshotDir_;
   std::function<void(bool)> onFullscreenChange_;
+  std::function<std::string(const std::string&)> noticeText_;
 };
 
 }  // namespace
