@@ -10,7 +10,9 @@ void DisplayLanguage::CycleMode() {
 
 std::optional<std::string> DisplayLanguage::English(std::string_view text,
                                                     std::string_view role) const {
+  if (asked_) asked_->emplace(role, text);
   std::optional<Translation> found = catalogue_.Translate(text, role);
+  if (!found || !found->complete) ++misses_[{std::string(role), std::string(text)}];
   if (!found) return std::nullopt;
   return std::move(found->text);
 }

@@ -5,9 +5,13 @@
 // English, or the Japanese where the catalogue has none; both shows each message in Japanese with
 // its English under it, and everything else in English.
 
+#include <cstdint>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "lang/Catalogue.h"
 
@@ -39,9 +43,20 @@ class DisplayLanguage {
   // English, or the text itself where it has none.
   std::string Shown(std::string_view text, std::string_view role) const;
 
+  // Every (role, text) asked for whose English was missing or kept a value in Japanese, with how
+  // often it was asked: what the translation's coverage tool lists.
+  using Misses = std::map<std::pair<std::string, std::string>, int64_t>;
+  const Misses& misses() const { return misses_; }
+  // When set, every (role, text) asked for is added to `asked`, which must outlive this (the
+  // coverage tool measures them).
+  using Asked = std::set<std::pair<std::string, std::string>>;
+  void KeepAskedIn(Asked* asked) { asked_ = asked; }
+
  private:
   Catalogue catalogue_;
   Mode mode_ = Mode::Japanese;
+  mutable Misses misses_;
+  Asked* asked_ = nullptr;
 };
 
 // The mode a word names: "ja", "en" or "both"; nullopt for anything else.

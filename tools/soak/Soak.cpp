@@ -1,13 +1,15 @@
+#include <unistd.h>
+
 #include <filesystem>
 #include <memory>
 
 #include "core/Int32.h"
 #include "game/Game.h"
+#include "game/LoadSave.h"
 #include "items/Catalogue.h"
 #include "items/Panel.h"
 #include "platform/AudioDevice.h"
 #include "soak/Soak.h"
-#include "support/Scratch.h"
 #include "ui/Choices.h"
 
 namespace pp {
@@ -78,6 +80,7 @@ class SoakHost : public Host {
   bool ConfirmYesNo(const std::string&) override { return false; }
   void Report(const GameEvent& e) override {
     if (const auto* error = std::get_if<ErrorEvent>(&e)) faults.push_back("error: " + error->text);
+    if (onEvent) onEvent(e);
   }
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat&) override { return nullptr; }
 
@@ -88,6 +91,7 @@ class SoakHost : public Host {
   int64_t frames = 0;
   const GameState* state = nullptr;
   std::vector<std::string> faults;
+  std::function<void(const GameEvent&)> onEvent;
 };
 
 // Uses or buys a random row, or closes the panel (which offers the camp menu).
@@ -122,15 +126,23 @@ std::string PressButton(Game& g, const std::string& where, std::vector<std::stri
 
 }  // namespace
 
-SoakResult Soak(uint32_t seed, int64_t lives, int64_t maxChoices) {
-  const fs::path saveDir = test::ScratchPath("soak-" + std::to_string(seed));
+SoakResult Soak(uint32_t seed, int64_t lives, int64_t maxChoices, const SoakOptions& options) {
+  const fs::path saveDir =
+      fs::temp_directory_path() /
+      ("panipani-soak-" + std::to_string(getpid()) + "-" + std::to_string(seed));
   fs::create_directories(saveDir);
   SoakResult result;
   {
     SoakHost host;
+    host.onEvent = options.onEvent;
     GameConfig config;
     config.saveDir = saveDir;
+    config.dataDir = options.dataDir;
+    config.language = options.language;
     Game g(host, config, seed);
+    if (!options.dataDir.empty()) {
+      if (auto error = LoadGame(g)) host.faults.push_back(*error);
+    }
     InitItemCatalogue(g);
     host.state = &g.state;
     g.state.titlePhase = 0;
