@@ -8,7 +8,8 @@
 namespace pp {
 
 int RunGame(Host& host, const GameConfig& config, uint32_t seed,
-            const std::function<void(const Game&)>& onClosed) {
+            const std::function<void(const Game&)>& onClosed,
+            const std::function<void(Game&)>& onCreated) {
   std::unique_ptr<Game> game;
   try {
     game = std::make_unique<Game>(host, config, seed);
@@ -19,6 +20,7 @@ int RunGame(Host& host, const GameConfig& config, uint32_t seed,
     return 1;
   }
   Game& g = *game;
+  if (onCreated) onCreated(g);
   if (auto error = FormCreate(g)) {
     host.ShowError(*error);
     return 1;

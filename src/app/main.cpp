@@ -18,6 +18,7 @@
 #include "app/Launch.h"
 #include "app/Options.h"
 #include "app/Program.h"
+#include "app/Resume.h"
 #include "extras/ExtrasHost.h"
 #include "extras/PlayerExtras.h"
 #include "extras/ReadAloud.h"
@@ -37,9 +38,11 @@
 namespace {
 
 // Runs the game on `host`, recorded into `o.recordPath` when it is given; `onClosed` and the
-// --final-state file see the game once it has closed.
+// --final-state file see the game once it has closed. A `continuable` run can be left and
+// continued at the next start.
 int RunRecorded(pp::Host& host, const pp::ProgramOptions& o, const pp::GameConfig& config,
-                uint32_t seed, const std::function<void(const pp::Game&)>& onClosed) {
+                uint32_t seed, const std::function<void(const pp::Game&)>& onClosed,
+                bool continuable = false) {
   bool stateWritten = true;
   auto closed = [&](const pp::Game& g) {
     onClosed(g);
@@ -52,7 +55,11 @@ int RunRecorded(pp::Host& host, const pp::ProgramOptions& o, const pp::GameConfi
     }
   };
   auto finish = [&](int status) { return status == 0 && !stateWritten ? 1 : status; };
-  if (o.recordPath.empty()) return finish(pp::RunGame(host, config, seed, closed));
+  auto run = [&](pp::Host& on) {
+    return continuable ? pp::RunContinuable(on, config, seed, closed)
+                       : pp::RunGame(on, config, seed, closed);
+  };
+  if (o.recordPath.empty()) return finish(run(host));
   std::ofstream out(o.recordPath, std::ios::binary | std::ios::trunc);
   if (!out) {
     std::fprintf(stderr, "panipani: cannot write the recording %s\n", o.recordPath.c_str());
@@ -61,8 +68,9 @@ int RunRecorded(pp::Host& host, const pp::ProgramOptions& o, const pp::GameConfi
   if (auto error = pp::KeepStartingSave(o.recordPath, config.saveDir, config.dataDir))
     std::fprintf(stderr, "panipani: %s\n", error->c_str());
   std::error_code ec;
-  pp::RecordingHost recorder(host, out, {seed, std::filesystem::absolute(config.dataDir, ec)});
-  const int status = finish(pp::RunGame(recorder, config, seed, closed));
+  pp::RecordingHost recorder(
+      host, out, {seed, std::filesystem::absolute(config.dataDir, ec), pp::kProgramVersion});
+  const int status = finish(run(recorder));
   if (!out) {
     std::fprintf(stderr, "panipani: the recording %s is incomplete\n", o.recordPath.c_str());
     return status == 0 ? 1 : status;
@@ -189,5 +197,5 @@ int main(int argc, char** argv) {
   pp::AddPlayerExtras(host, settings);
   // Key S switches speech on and off in the window, so it is always there.
   AddSpeech(host, launch.speak, &language);
-  return RunRecorded(host, o, launch.config, seed, remember);
+  return RunRecorded(host, o, launch.config, seed, remember, /*continuable=*/true);
 }

@@ -30,11 +30,14 @@ Color Surface::Pixel(int x, int y) const {
 }
 
 void Surface::SetPixel(int x, int y, Color c) {
+  if (blind_) return;
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   pixels_[static_cast<size_t>(y) * width_ + x] = c;
 }
 
-void Surface::Fill(Color c) { std::fill(pixels_.begin(), pixels_.end(), c); }
+void Surface::Fill(Color c) {
+  if (!blind_) std::fill(pixels_.begin(), pixels_.end(), c);
+}
 
 void Surface::FillSpan(int64_t y, int64_t x0, int64_t x1, Color c) {
   if (y < 0 || y >= height_) return;
@@ -44,6 +47,7 @@ void Surface::FillSpan(int64_t y, int64_t x0, int64_t x1, Color c) {
 }
 
 void Surface::FillRect(int l, int t, int r, int b, Color c) {
+  if (blind_) return;
   if (l > r) std::swap(l, r);
   if (t > b) std::swap(t, b);
   auto [y0, y1] = ClipRange(t, b, height_);
@@ -51,6 +55,7 @@ void Surface::FillRect(int l, int t, int r, int b, Color c) {
 }
 
 void Surface::Rectangle(int l, int t, int r, int b) {
+  if (blind_) return;
   if (l > r) std::swap(l, r);
   if (t > b) std::swap(t, b);
   if (l == r || t == b) return;
@@ -67,6 +72,7 @@ void Surface::Rectangle(int l, int t, int r, int b) {
 }
 
 void Surface::Ellipse(int l, int t, int r, int b) {
+  if (blind_) return;
   if (l > r) std::swap(l, r);
   if (t > b) std::swap(t, b);
   EllipseSpans spans(int64_t{r} - l, int64_t{b} - t);
@@ -92,6 +98,7 @@ void Surface::Ellipse(int l, int t, int r, int b) {
 }
 
 void Surface::Line(int x0, int y0, int x1, int y1) {
+  if (blind_) return;
   const int64_t dx = int64_t{x1} - x0, dy = int64_t{y1} - y0;
   const int64_t adx = std::llabs(dx), ady = std::llabs(dy);
   const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
@@ -141,6 +148,7 @@ void Surface::Line(int x0, int y0, int x1, int y1) {
 }
 
 void Surface::StretchFrom(const Surface& src, Rect from, Rect to) {
+  if (blind_) return;
   if (to.left > to.right) {
     std::swap(to.left, to.right);
     std::swap(from.left, from.right);
@@ -192,6 +200,7 @@ void Surface::StretchFrom(const Surface& src, Rect from, Rect to) {
 
 template <typename Op>
 void Surface::BlitRows(const Surface& src, Rect from, int x, int y, Op op) {
+  if (blind_) return;
   if (from.left > from.right) std::swap(from.left, from.right);
   if (from.top > from.bottom) std::swap(from.top, from.bottom);
   // Clip the source rectangle to the source, then the placed rectangle to this surface.

@@ -62,6 +62,11 @@ class Surface {
   // ORs src's rectangle `from` into this surface at (x, y), pixel by pixel.
   void OrFrom(const Surface& src, Rect from, int x, int y);
 
+  // A blind surface keeps its pixels as they are: every drawing call above leaves them alone
+  // (the pen and brush still change). For frames that run their logic but are never shown.
+  void SetBlind(bool blind) { blind_ = blind; }
+  bool blind() const { return blind_; }
+
  private:
   // Fills columns [x0, x1) of row y, clipped to the surface.
   void FillSpan(int64_t y, int64_t x0, int64_t x1, Color c);
@@ -73,6 +78,7 @@ class Surface {
   std::vector<uint32_t> pixels_;
   Color pen_ = 0, brush_ = 0xFFFFFF;
   bool brushClear_ = false;
+  bool blind_ = false;
 };
 
 }  // namespace pp

@@ -84,6 +84,9 @@ TextRenderer::TextRenderer(std::unique_ptr<GlyphSource> source) : impl_(std::mak
 TextRenderer::~TextRenderer() = default;
 
 int TextRenderer::Draw(Surface& dst, int x, int y, std::string_view text, const TextStyle& style) {
+  if (dst.blind())
+    return static_cast<int>(std::clamp<int64_t>(
+        int64_t{x} + Width(text, style.pointSize, style.bold), INT32_MIN, INT32_MAX));
   const int pixels = PixelSize(style.pointSize);
   if (style.opaque) {
     const int64_t right = int64_t{x} + Width(text, style.pointSize, style.bold);

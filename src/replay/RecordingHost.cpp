@@ -18,15 +18,15 @@ HostEvent At(HostEvent e, int x, int y) {
 }  // namespace
 
 RecordingHost::RecordingHost(Host& inner, std::ostream& out, const ReplayHeader& header)
-    : ForwardingHost(inner), out_(out) {
+    : ForwardingHost(inner), out_(&out) {
   Write(FormatReplayHeader(header));
 }
 
 RecordingHost::~RecordingHost() { WriteTicks(); }
 
 void RecordingHost::Write(const std::string& line) {
-  out_ << line << '\n';
-  out_.flush();
+  *out_ << line << '\n';
+  out_->flush();
 }
 
 void RecordingHost::WriteTicks() {
@@ -87,6 +87,12 @@ std::optional<HostEvent> RecordingHost::AsPlayed(const HostEvent& e) const {
     default:
       return e;
   }
+}
+
+void RecordingHost::ContinueInto(std::ostream& out) {
+  out_ = &out;
+  unwrittenTicks_ = 0;
+  lastPointerLine_.clear();
 }
 
 bool RecordingHost::ConfirmYesNo(const std::string& text) {

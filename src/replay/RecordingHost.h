@@ -29,6 +29,10 @@ class RecordingHost final : public ForwardingHost {
   // Forwarded; the item panel's events say how pointer positions are written.
   void Report(const GameEvent& event) override;
 
+  // From now on writes to `out` (which must outlive the host), as the continuation of what was
+  // recorded so far: nothing still pending is written twice.
+  void ContinueInto(std::ostream& out);
+
  private:
   // The input as the game takes it, in the form it is written in; nullopt for input the game
   // does nothing with.
@@ -36,7 +40,7 @@ class RecordingHost final : public ForwardingHost {
   void Write(const std::string& line);
   void WriteTicks();
 
-  std::ostream& out_;
+  std::ostream* out_;
   PanelWatch panel_;
   bool tickNeedsTime_ = false;
   // The clock of the last recorded tick, and the ticks 20 ms apart not yet written.

@@ -19,12 +19,15 @@ fs::path StartingSavePath(const fs::path& recording) {
 
 constexpr std::string_view kSeedPrefix = "# panipani replay seed ";
 constexpr std::string_view kDataMark = " data ";
+constexpr std::string_view kVersionPrefix = "# panipani version ";
 
 }  // namespace
 
 std::string FormatReplayHeader(const ReplayHeader& header) {
-  return std::string(kSeedPrefix) + std::to_string(header.seed) + std::string(kDataMark) +
-         header.dataDir.string();
+  std::string lines = std::string(kSeedPrefix) + std::to_string(header.seed) +
+                      std::string(kDataMark) + header.dataDir.string();
+  if (!header.version.empty()) lines += "\n" + std::string(kVersionPrefix) + header.version;
+  return lines;
 }
 
 std::optional<ReplayHeader> ReadReplayHeader(const std::filesystem::path& path,
@@ -44,6 +47,10 @@ std::optional<ReplayHeader> ReadReplayHeader(const std::filesystem::path& path,
     rest.remove_prefix(static_cast<size_t>(ptr - rest.data()));
     if (ec == std::errc() && rest.starts_with(kDataMark) && rest.size() > kDataMark.size()) {
       header.dataDir = std::string(rest.substr(kDataMark.size()));
+      if (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.starts_with(kVersionPrefix)) header.version = line.substr(kVersionPrefix.size());
+      }
       return header;
     }
   }

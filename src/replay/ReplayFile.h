@@ -1,7 +1,9 @@
 #pragma once
 // A recorded run is an automation script (the headless protocol) whose first line is a comment
-// naming the seed and the data folder it was played with:
+// naming the seed and the data folder it was played with, and whose second line, a comment too,
+// names the program's version (older recordings lack it):
 //   # panipani replay seed 12345 data /usr/share/games/panipani
+//   # panipani version 1.0.0
 // Beside it, FILE.my.dat keeps the save the run started from.
 
 #include <cstdint>
@@ -14,11 +16,12 @@ namespace pp {
 struct ReplayHeader {
   uint32_t seed = 0;
   std::filesystem::path dataDir;
+  std::string version;  // empty: not named
 };
 
-// The first line of a recording, without its line end.
+// The header lines of a recording, without the last line end.
 std::string FormatReplayHeader(const ReplayHeader& header);
-// The header read from the first line of the file at `path`; nullopt with `error` set (naming
+// The header read from the first lines of the file at `path`; nullopt with `error` set (naming
 // the file) when it cannot be read or is not a recording.
 std::optional<ReplayHeader> ReadReplayHeader(const std::filesystem::path& path, std::string& error);
 

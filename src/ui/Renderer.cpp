@@ -73,6 +73,7 @@ void DrawSparkRing(Game& g, int r) {
 // Text backing: black on `picture` under every lit pixel of the message layer and around it,
 // so that the OR of the lines over the scene shows their own colours on a thin dark outline.
 void BackMessageLines(Surface& picture, const Surface& lines) {
+  if (picture.blind()) return;
   const int w = picture.width(), h = picture.height();
   const int lw = lines.width();
   const uint32_t* in = lines.data();
@@ -95,6 +96,12 @@ Point SparkCentre(int32_t degrees, int32_t r) {
   double radians = degrees * (kRingPi / 180);
   return Point{static_cast<int>(std::nearbyint(std::cos(radians) * (r + 80))),
                static_cast<int>(std::nearbyint(std::sin(radians) * r))};
+}
+
+void SetDrawing(Game& g, bool drawing) {
+  ItemPanel& p = g.itemPanel;
+  for (Surface* s : {&g.cg, &g.bak, &g.bak2, &p.canvas, &p.detailsArea, &p.listArea})
+    s->SetBlind(!drawing);
 }
 
 void RenderFrame(Game& g) {

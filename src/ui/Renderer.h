@@ -19,6 +19,10 @@ int32_t CornerRadius(int32_t statusSlideX);
 Point SparkCentre(int32_t degrees, int32_t r);
 // One complete frame on cg. Does not present it: the frame tick does, after ClampState.
 void RenderFrame(Game& g);
+// Whether frames are drawn. Off, every frame still runs all of its logic (the slides, the easing,
+// the ageing lines, every draw of the random generator) but leaves the pixels as they were: for
+// a run caught up to where its player left it, which nobody watches.
+void SetDrawing(Game& g, bool drawing);
 // Ages every live message line by one step and draws it on bak2; frees lines above the top.
 void UpdateEffects(Game& g);
 

@@ -76,7 +76,7 @@ TEST(Replay, TheClockTheGameReadAtEachTickIsKept) {
   } window;
   std::ostringstream out;
   {
-    RecordingHost recorder(window, out, {9, "/data dir"});
+    RecordingHost recorder(window, out, {9, "/data dir", ""});
     std::vector<int64_t> seen;
     while (recorder.WaitEvent().type == Type::Tick) seen.push_back(recorder.NowMs());
     EXPECT_EQ(seen, window.times) << "the game reads the window's own clock";
@@ -104,11 +104,15 @@ TEST(Replay, HeadersCommentsAndTheClockAreCheckedAsRead) {
     return dir / name;
   };
   std::string error;
-  const ReplayHeader written{4294967295u, "/a folder/with spaces"};
+  const ReplayHeader written{4294967295u, "/a folder/with spaces", "2.1.0"};
   auto header = ReadReplayHeader(file("good", FormatReplayHeader(written) + "\r\ntick\n"), error);
   ASSERT_TRUE(header) << error;
   EXPECT_EQ(header->seed, written.seed);
   EXPECT_EQ(header->dataDir, written.dataDir);
+  EXPECT_EQ(header->version, "2.1.0");
+  header = ReadReplayHeader(file("older", "# panipani replay seed 5 data /d\ntick\n"), error);
+  ASSERT_TRUE(header) << error;
+  EXPECT_EQ(header->version, "") << "a recording from before versions were named";
   for (const char* bad :
        {"tick 5\n", "# panipani replay seed x data d\n",
         "# panipani replay seed 99999999999 data d\n", "# panipani replay seed 1 data \n", ""}) {

@@ -78,7 +78,7 @@ inline std::vector<std::string> PlaySeeded(const std::string& script, uint32_t s
   if (options.addExtras) options.addExtras(extras);
   Host& host = options.addExtras ? static_cast<Host&>(extras) : inner;
   if (options.record) {
-    RecordingHost recorder(host, *options.record, {seed, config.dataDir});
+    RecordingHost recorder(host, *options.record, {seed, config.dataDir, ""});
     EXPECT_EQ(RunGame(recorder, config, seed), 0);
   } else {
     EXPECT_EQ(RunGame(host, config, seed), 0);

@@ -1,0 +1,203 @@
+#include "app/Resume.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+#include "app/Program.h"
+#include "core/AtomicFile.h"
+#include "game/Sound.h"
+#include "lang/DisplayLanguage.h"
+#include "replay/CatchUpHost.h"
+#include "replay/RecordingHost.h"
+#include "state/SaveFile.h"
+#include "state/SaveFolder.h"
+#include "ui/Renderer.h"
+
+namespace pp {
+
+const char* const kProgramVersion = PANIPANI_VERSION;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The folder a left run is caught up in, so that its saves never touch the player's.
+fs::path CatchUpFolder(const fs::path& saveDir) { return saveDir / ".catch-up"; }
+
+void Drop(const fs::path& recording) {
+  std::error_code ec;
+  fs::remove(recording, ec);
+  fs::remove(fs::path(recording.string() + ".my.dat"), ec);
+}
+
+void Say(const std::string& line) { std::fprintf(stderr, "panipani: %s\n", line.c_str()); }
+
+// The offer to go on, in the player's language.
+std::string ContinueQuestion(const Game& g) {
+  const std::string days = std::to_string(g.state.daysLeft);
+  const std::string layer = std::to_string(g.state.worldLevel);
+  if (g.config.language && g.config.language->translating())
+    return "Continue your last run?\r(days left: " + days + ", layer " + layer +
+           ")\r\rYes: continue  /  No: a new character";
+  return "前回の冒険の続きから始めますか？\r(死ぬまで後 " + days + "日・界 " + layer +
+         ")\r\rはい: 続きから  /  いいえ: 新しいキャラクター";
+}
+
+// A new character, recorded from the start.
+int RunRecordedFresh(Host& host, const GameConfig& config, uint32_t seed,
+                     const std::function<void(const Game&)>& onClosed) {
+  const fs::path recording = RunRecordingPath(config.saveDir);
+  std::error_code ec;
+  fs::create_directories(config.saveDir, ec);
+  std::ofstream out(recording, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    Say("cannot record the run in " + recording.string() + "; it cannot be continued later");
+    return RunGame(host, config, seed, onClosed);
+  }
+  if (auto error = KeepStartingSave(recording, config.saveDir, config.dataDir)) Say(*error);
+  RecordingHost recorder(host, out, {seed, fs::absolute(config.dataDir, ec), kProgramVersion});
+  bool keep = false;
+  const int status = RunGame(recorder, config, seed, [&](const Game& g) {
+    keep = InTheMiddleOfARun(g);
+    if (onClosed) onClosed(g);
+  });
+  out.close();
+  if (!keep) Drop(recording);
+  return status;
+}
+
+// Catches the left run up and, when it arrives at the save it left and the player wishes, plays
+// it on; nullopt when it was not continued (the player's save is then as it was).
+std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config, const ReplayHeader& header,
+                                   const std::function<void(const Game&)>& onClosed) {
+  const fs::path recording = RunRecordingPath(config.saveDir);
+  const fs::path scratch = CatchUpFolder(config.saveDir);
+  std::error_code ec;
+  fs::remove_all(scratch, ec);
+  fs::create_directories(scratch, ec);
+  fs::copy_file(fs::path(recording.string() + ".my.dat"), scratch / "my.dat", ec);
+  if (ec) {
+    Say("the run left last time has no starting save; a new character begins");
+    return std::nullopt;
+  }
+  const bool endedWithClose = TrimForContinuing(recording);
+  const std::optional<std::string> left = ReadWholeFile(SaveFilePath(config.saveDir));
+
+  GameConfig catchUp = config;
+  catchUp.saveDir = scratch;
+  catchUp.mute = true;
+  std::ifstream in(recording, std::ios::binary);
+  std::ostream unrecorded(nullptr);  // what the catch-up plays is in the recording already
+  std::ofstream more;
+  Game* game = nullptr;
+  bool continued = false;
+  std::unique_ptr<RecordingHost> recorder;
+  CatchUpHost catching(host, in, [&]() {
+    Game& g = *game;
+    // The replay must arrive at the very save the run left: the one its closing wrote, or the
+    // last one it wrote before it was stopped.
+    const std::optional<std::string> arrived =
+        endedWithClose ? SerializeMyDat(g.state) : ReadWholeFile(SaveFilePath(scratch));
+    if (!left || !arrived || *arrived != *left) {
+      Say("the run left last time did not replay to the save it left; that save is kept and a "
+          "new character begins");
+      return false;
+    }
+    if (!InTheMiddleOfARun(g) || !host.ConfirmYesNo(ContinueQuestion(g))) return false;
+    g.config.saveDir = config.saveDir;
+    SetMute(g, config.mute);
+    SetDrawing(g, true);
+    more.open(recording, std::ios::binary | std::ios::app);
+    recorder->ContinueInto(more);
+    continued = true;
+    return true;
+  });
+  recorder = std::make_unique<RecordingHost>(catching, unrecorded, header);
+  bool keep = false;
+  const int status = RunGame(
+      *recorder, catchUp, header.seed,
+      [&](const Game& g) {
+        if (!continued) return;
+        keep = InTheMiddleOfARun(g);
+        if (onClosed) onClosed(g);
+      },
+      [&](Game& g) {
+        game = &g;
+        SetDrawing(g, false);
+      });
+  recorder.reset();
+  more.close();
+  fs::remove_all(scratch, ec);
+  if (!continued) {
+    Drop(recording);
+    return std::nullopt;
+  }
+  if (!keep) Drop(recording);
+  return status;
+}
+
+}  // namespace
+
+fs::path RunRecordingPath(const fs::path& saveDir) { return saveDir / "run.replay"; }
+
+bool InTheMiddleOfARun(const Game& g) { return g.state.titlePhase >= 1; }
+
+std::optional<ReplayHeader> FindLeftRun(const fs::path& saveDir, const fs::path& dataDir,
+                                        std::string& note) {
+  const fs::path recording = RunRecordingPath(saveDir);
+  std::error_code ec;
+  if (!fs::exists(recording, ec)) return std::nullopt;
+  std::string error;
+  std::optional<ReplayHeader> header = ReadReplayHeader(recording, error);
+  if (!header) {
+    note = error + "; the run left there cannot be continued";
+    return std::nullopt;
+  }
+  if (header->version != kProgramVersion) {
+    note = "the run left last time was played with another version (" +
+           (header->version.empty() ? std::string("unnamed") : header->version) +
+           "); it cannot be continued";
+    return std::nullopt;
+  }
+  if (header->dataDir != fs::absolute(dataDir, ec)) {
+    note = "the run left last time was played on another data folder (" + header->dataDir.string() +
+           "); it cannot be continued";
+    return std::nullopt;
+  }
+  return header;
+}
+
+bool TrimForContinuing(const fs::path& recording) {
+  const std::optional<std::string> text = ReadWholeFile(recording);
+  if (!text) return false;
+  std::vector<std::string> lines;
+  std::istringstream in(*text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  // A line the program was stopped in the middle of writing is not a command.
+  if (!text->empty() && text->back() != '\n') lines.pop_back();
+  bool closed = false;
+  while (!lines.empty() && (lines.back() == "close" || lines.back() == "close\r")) {
+    lines.pop_back();
+    closed = true;
+  }
+  std::string kept;
+  for (const std::string& line : lines) kept += line + "\n";
+  if (kept != *text) WriteFileAtomic(recording, kept);
+  return closed;
+}
+
+int RunContinuable(Host& host, const GameConfig& config, uint32_t freshSeed,
+                   const std::function<void(const Game&)>& onClosed) {
+  std::string note;
+  if (std::optional<ReplayHeader> left = FindLeftRun(config.saveDir, config.dataDir, note)) {
+    if (std::optional<int> status = ContinueLeftRun(host, config, *left, onClosed)) return *status;
+  } else if (!note.empty()) {
+    Say(note);
+  }
+  return RunRecordedFresh(host, config, freshSeed, onClosed);
+}
+
+}  // namespace pp
