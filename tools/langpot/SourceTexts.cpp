@@ -14,9 +14,11 @@ namespace {
 constexpr int kMaxCallDepth = 6;
 
 // Files whose Japanese is never translated: the score report and the save file's name never
-// reach the screen, and the language switch names the languages in their own words.
-constexpr std::array<std::string_view, 3> kUntranslatedFiles{
-    "src/state/ScoreReport.cpp", "src/state/SaveFolder.cpp", "src/extras/LanguageSwitch.cpp"};
+// reach the screen, the language switch names the languages in their own words, and the offer to
+// continue a run carries its own English.
+constexpr std::array<std::string_view, 4> kUntranslatedFiles{
+    "src/state/ScoreReport.cpp", "src/state/SaveFolder.cpp", "src/extras/LanguageSwitch.cpp",
+    "src/app/Resume.cpp"};
 // The random names' katakana units: a catalogue cannot list the names, so the catalogue
 // romanises any random name it meets instead.
 constexpr std::string_view kRandomNames = "src/story/RandomName.cpp";
