@@ -11,14 +11,15 @@ port="${3:-8026}"
 
 (cd tests/e2e/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
 
+# shellcheck source=tests/e2e/harness.sh
+source tests/e2e/harness.sh
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$web" >/dev/null 2>&1 &
-server=$!
-trap 'kill "$server" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" \
-    2>/dev/null && break
-  sleep 0.1
-done
+on_exit stop_process "$!"
+# serving: the page answers at the port.
+serving() {
+  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" 2>/dev/null
+}
+wait_for 30 "the page served at port $port" serving
 
 node tests/e2e/web/web_test.mjs "http://127.0.0.1:$port/" "$native/panipani" \
   "$native/bench_render_frame"
