@@ -14,6 +14,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libfreetype-dev fonts-ipafont-gothic libspeechd-dev
 )
+# A player's machine gets only what the build needs, not what those packages recommend (manual
+# pages, gnupg, image libraries and the like).
+apt_options=(--no-install-recommends)
 options=()
 # The test run also needs GoogleTest and Google Benchmark, the fuzzing compiler, a virtual X
 # server and the tools of the window test, sox for foreign test waves, SDL_mixer for the mixer
@@ -32,12 +35,13 @@ if [ "${1:-}" = "--for-tests" ]; then
   # A machine whose Node.js comes with its own npm (not Debian's) must not get Debian's npm,
   # which conflicts with it.
   command -v npm >/dev/null 2>&1 || packages+=(npm)
+  apt_options=()
   options=(-DPANIPANI_TESTS=ON -DPANIPANI_BENCH=ON -DPANIPANI_WERROR=ON)
 elif [ ! -f build/CMakeCache.txt ]; then
   options=(-DPANIPANI_TESTS=OFF -DPANIPANI_BENCH=OFF -DPANIPANI_WERROR=OFF)
 fi
 
-scripts/install-packages.sh "${packages[@]}"
+scripts/install-packages.sh "${apt_options[@]}" "${packages[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${options[@]}"
 cmake --build build -j "$(nproc)"
