@@ -4,6 +4,8 @@
 #   tests/e2e/web_test.sh [BUILD_WEB [NATIVE_BUILD [PORT]]]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# shellcheck source=tests/e2e/harness.sh
+source tests/e2e/harness.sh
 web="${1:-build-web}"
 native="${2:-build}"
 port="${3:-8026}"
@@ -11,8 +13,6 @@ port="${3:-8026}"
 
 (cd tests/e2e/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
 
-# shellcheck source=tests/e2e/harness.sh
-source tests/e2e/harness.sh
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$web" >/dev/null 2>&1 &
 on_exit stop_process "$!"
 # serving: the page answers at the port.
