@@ -26,9 +26,8 @@ class ClickingHost : public pp::Host {
     return click;
   }
   void Present(const pp::Surface&) override {}
-  void SetCaption(const std::string&) override {}
   bool ConfirmYesNo(const std::string&) override { return false; }
-  void ShowError(const std::string&) override {}
+  void Report(const pp::GameEvent&) override {}
   std::unique_ptr<pp::AudioDevice> OpenAudioDevice(const pp::AudioFormat&) override {
     return nullptr;
   }

@@ -12,13 +12,10 @@
 
 namespace {
 
-pp::Report LongMessage(int i) {
-  pp::Report r;
-  r.kind = pp::Report::Kind::Message;
-  r.number = 307;
-  r.text = "魔法使いの攻撃！ 精神に " + std::to_string(i) +
-           " のダメージ、体力が尽きかけている。修行 \\-50 の札が光る";
-  return r;
+pp::GameEvent LongMessage(int i) {
+  return pp::MessageEvent{307, "red", pp::Hex(0xFF4646),
+                          "魔法使いの攻撃！ 精神に " + std::to_string(i) +
+                              " のダメージ、体力が尽きかけている。修行 \\-50 の札が光る"};
 }
 
 pp::HostEvent KeyL() {
@@ -31,7 +28,7 @@ pp::HostEvent KeyL() {
 void BM_OpenLogFrame(benchmark::State& state) {
   pp::TextRenderer text;
   pp::LogExtra log(text);
-  for (int i = 0; i < 2000; ++i) log.OnReport(LongMessage(i));
+  for (int i = 0; i < 2000; ++i) log.OnEvent(LongMessage(i));
   log.OnInput(KeyL());
   const pp::Surface frame(390, 260, 0x808080);
   pp::Surface shown;
@@ -48,7 +45,7 @@ void BM_FirstOpenOfAFullLog(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     pp::LogExtra log(text);
-    for (int i = 0; i < 2000; ++i) log.OnReport(LongMessage(i));
+    for (int i = 0; i < 2000; ++i) log.OnEvent(LongMessage(i));
     state.ResumeTiming();
     log.OnInput(KeyL());
     benchmark::DoNotOptimize(log.view().RowCount());

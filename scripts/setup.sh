@@ -24,14 +24,15 @@ options=()
 # dependencies), lintian and the validators of the desktop entry, the AppStream metadata and the
 # manual page; openbox is the window manager of the couch window test and of the window test's
 # second pass; the speech daemon with espeak-ng for the speech test and a JIS bitmap font for the
-# font chain's test; the browser build and test need emscripten, chromium and npm (for
-# puppeteer-core).
+# font chain's test; the browser build and test need emscripten, brotli (the site's compressed
+# copies), chromium, firefox-esr and npm (for puppeteer-core); gettext checks and merges the
+# translation catalogues.
 if [ "${1:-}" = "--for-tests" ]; then
   packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     xvfb xdotool x11-utils xclip imagemagick sox libsdl2-mixer-dev
     dpkg-dev lintian desktop-file-utils appstream mandoc file openbox
     speech-dispatcher speech-dispatcher-espeak-ng xfonts-shinonome
-    emscripten python3 chromium)
+    emscripten python3 brotli chromium firefox-esr gettext)
   # A machine whose Node.js comes with its own npm (not Debian's) must not get Debian's npm,
   # which conflicts with it.
   command -v npm >/dev/null 2>&1 || packages+=(npm)

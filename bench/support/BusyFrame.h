@@ -17,9 +17,8 @@ class BenchHost : public Host {
   int64_t NowMs() override { return 0; }
   HostEvent WaitEvent() override;
   void Present(const Surface&) override {}
-  void SetCaption(const std::string&) override {}
   bool ConfirmYesNo(const std::string&) override { return false; }
-  void ShowError(const std::string&) override {}
+  void Report(const GameEvent&) override {}
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat&) override;
 };
 

@@ -2,9 +2,9 @@
 
 #include "adventure/Battle.h"
 #include "adventure/Encounters.h"
-#include "audio/Sound.h"
 #include "core/Int32.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "story/RandomName.h"
 #include "ui/Messages.h"
 #include "ui/Picture.h"

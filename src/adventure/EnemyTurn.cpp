@@ -7,9 +7,9 @@
 #include "adventure/Changes.h"
 #include "adventure/Death.h"
 #include "adventure/Say.h"
-#include "audio/Sound.h"
 #include "core/Int32.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "ui/Messages.h"
 
 namespace pp {

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "core/FileLookup.h"
+
 namespace pp {
 
 LaunchResult PrepareLaunch(const ProgramOptions& o, const UserEnvironment& env,
@@ -41,6 +43,22 @@ LaunchResult PrepareLaunch(const ProgramOptions& o, const UserEnvironment& env,
   launch.speak = o.speak || settings.Get(SettingKeys::kSpeak);
   launch.config.reduceFlashing = o.reduceFlashing || settings.Get(SettingKeys::kReduceFlashing);
   launch.config.textBacking = o.textBacking || settings.Get(SettingKeys::kTextBacking);
+  // Headless runs stay Japanese unless the command line asks, so that automation is the same
+  // wherever it runs.
+  const std::string chosen =
+      !o.language.empty() || o.headless ? o.language : settings.Get(SettingKeys::kLanguage);
+  launch.catalogue = FindCatalogue(data.path, env.programDir);
+  if (chosen.empty()) {
+    const bool japanese = o.headless || PrefersJapanese(env.languages);
+    launch.languageMode =
+        japanese ? DisplayLanguage::Mode::Japanese : DisplayLanguage::Mode::English;
+  } else if (std::optional<DisplayLanguage::Mode> mode = ParseDisplayMode(chosen)) {
+    launch.languageMode = *mode;
+  } else {
+    launch.languageMode = DisplayLanguage::Mode::English;
+    launch.catalogue = chosen;
+    launch.languageIsMode = false;
+  }
   launch.textHook = o.textHook;
   if (launch.textHook == TextHookMode::Off) {
     const std::string hook = settings.Get(SettingKeys::kTextHook);
@@ -52,7 +70,8 @@ LaunchResult PrepareLaunch(const ProgramOptions& o, const UserEnvironment& env,
   return result;
 }
 
-void RememberChoices(Launch& launch, bool fullscreen, bool mute, std::ostream& warnings) {
+void RememberChoices(Launch& launch, bool fullscreen, bool mute, std::ostream& warnings,
+                     std::optional<DisplayLanguage::Mode> language) {
   if (!launch.settings) return;
   bool changed = false;
   if (fullscreen != launch.fullscreen) {
@@ -65,8 +84,28 @@ void RememberChoices(Launch& launch, bool fullscreen, bool mute, std::ostream& w
     launch.config.mute = mute;
     changed = true;
   }
+  if (language && *language != launch.languageMode && launch.languageIsMode) {
+    launch.settings->Set(SettingKeys::kLanguage, std::string(DisplayModeName(*language)));
+    launch.languageMode = *language;
+    changed = true;
+  }
   if (!changed) return;
   if (auto error = launch.settings->Save()) warnings << "panipani: " << *error << "\n";
+}
+
+bool PrefersJapanese(std::string_view languages) {
+  const std::string_view first = languages.substr(0, languages.find(':'));
+  return first == "ja" || first.starts_with("ja_") || first.starts_with("ja.") ||
+         first.starts_with("ja-");
+}
+
+std::filesystem::path FindCatalogue(const std::filesystem::path& dataDir,
+                                    const std::filesystem::path& programDir) {
+  if (auto found = FindDataFile(dataDir, "lang", "en.po")) return *found;
+  const FoundPath builtIn = FindDataDir(std::nullopt, programDir);
+  if (!builtIn.error.empty()) return {};
+  if (auto found = FindDataFile(builtIn.path, "lang", "en.po")) return *found;
+  return {};
 }
 
 }  // namespace pp

@@ -2,12 +2,15 @@
 // Putting a run together: the command line, the folders the environment points to and the
 // player's settings file, with the command line winning for the run.
 
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/Options.h"
 #include "game/Game.h"
+#include "lang/DisplayLanguage.h"
 #include "platform/UserPaths.h"
 #include "settings/Settings.h"
 
@@ -19,6 +22,11 @@ struct Launch {
   bool fullscreen = false;
   bool speak = false;                         // speech from the start
   TextHookMode textHook = TextHookMode::Off;  // headless: print only, to standard error
+  // The language the game is read in, and the catalogue it is read with (empty: none found).
+  DisplayLanguage::Mode languageMode = DisplayLanguage::Mode::Japanese;
+  std::filesystem::path catalogue;
+  // Whether the language came as a mode word (or not at all), so that a switch may be stored.
+  bool languageIsMode = true;
   // The settings file this run reads and writes back: the window's always, the headless
   // mode's only with --settings, so that automation stays reproducible.
   std::optional<Settings> settings;
@@ -35,9 +43,18 @@ struct LaunchResult {
 LaunchResult PrepareLaunch(const ProgramOptions& options, const UserEnvironment& env,
                            std::ostream& warnings);
 
-// At the end of a run: stores what the player changed during it (fullscreen, mute) in the
-// settings file, keeping its other lines; writes nothing when nothing changed. A failed write
-// is one warning.
-void RememberChoices(Launch& launch, bool fullscreen, bool mute, std::ostream& warnings);
+// At the end of a run: stores what the player changed during it (fullscreen, mute, the language
+// when one is given) in the settings file, keeping its other lines; writes nothing when nothing
+// changed. A failed write is one warning.
+void RememberChoices(Launch& launch, bool fullscreen, bool mute, std::ostream& warnings,
+                     std::optional<DisplayLanguage::Mode> language = std::nullopt);
+
+// Whether the player's languages (UserEnvironment::languages) put Japanese first.
+bool PrefersJapanese(std::string_view languages);
+
+// The English catalogue that comes with the game: lang/en.po in the data folder, else in the
+// default data folder beside the program; empty when there is none.
+std::filesystem::path FindCatalogue(const std::filesystem::path& dataDir,
+                                    const std::filesystem::path& programDir);
 
 }  // namespace pp

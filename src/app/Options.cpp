@@ -11,7 +11,8 @@ const char* const kUsage =
     "usage: panipani [--data DIR] [--save-dir DIR] [--settings FILE] [--seed N] [--scale N] "
     "[--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav] "
     "[--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE] [--speak] "
-    "[--font FILE] [--text-hook print|copy] [--reduce-flashing] [--text-backing]";
+    "[--font FILE] [--text-hook print|copy] [--reduce-flashing] [--text-backing] "
+    "[--lang ja|en|both|FILE]";
 
 namespace {
 
@@ -118,6 +119,14 @@ OptionsResult ParseOptions(std::span<const std::string_view> args) {
         result.error = "option --text-hook needs print or copy, not '" + std::string(*v) + "'";
         return result;
       }
+    } else if (arg == "--lang") {
+      auto v = value();
+      if (!v) return result;
+      if (v->empty()) {
+        result.error = "option --lang needs ja, en, both or a catalogue file";
+        return result;
+      }
+      o.language = *v;
     } else if (arg == "--reduce-flashing") {
       o.reduceFlashing = true;
     } else if (arg == "--text-backing") {

@@ -4,6 +4,7 @@
 //            [--fullscreen] [--headless [--auto-click]] [--mute] [--record-audio FILE.wav]
 //            [--record FILE] [--replay FILE [--replay-speed K]] [--final-state FILE] [--speak]
 //            [--font FILE] [--text-hook print|copy] [--reduce-flashing] [--text-backing]
+//            [--lang ja|en|both|FILE]
 
 #include <cstdint>
 #include <filesystem>
@@ -36,6 +37,9 @@ struct ProgramOptions {
   TextHookMode textHook = TextHookMode::Off;  // --text-hook print|copy (copy: the window only)
   bool reduceFlashing = false;
   bool textBacking = false;
+  // --lang: ja, en, both, or a catalogue file (read in English); empty: the settings' choice or,
+  // in the window, the player's languages.
+  std::string language;
   bool help = false;  // --help: print the usage and stop
 };
 

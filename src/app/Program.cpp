@@ -12,6 +12,7 @@ int RunGame(Host& host, const GameConfig& config, uint32_t seed,
   std::unique_ptr<Game> game;
   try {
     game = std::make_unique<Game>(host, config, seed);
+    game->text.Open();
   } catch (const std::exception& e) {
     // No font or glyph file to draw with: nothing can be shown.
     host.ShowError(e.what());

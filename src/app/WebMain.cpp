@@ -14,12 +14,12 @@
 #include "app/Additions.h"
 #include "app/Options.h"
 #include "app/Program.h"
+#include "core/AtomicFile.h"
 #include "extras/ExtrasHost.h"
 #include "extras/PlayerExtras.h"
 #include "gfx/Text.h"
 #include "platform/web/WebHost.h"
 #include "platform/web/WebPage.h"
-#include "state/AtomicFile.h"
 #include "state/SaveFile.h"
 
 namespace {

@@ -22,6 +22,8 @@
 #include "extras/PlayerExtras.h"
 #include "extras/ReadAloud.h"
 #include "gfx/Text.h"
+#include "lang/DisplayLanguage.h"
+#include "lang/Roles.h"
 #include "platform/WindowIcon.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/sdl/SdlClipboard.h"
@@ -70,11 +72,25 @@ int RunRecorded(pp::Host& host, const pp::ProgramOptions& o, const pp::GameConfi
 
 // Speech through speech-dispatcher, read from the start when `on`; a missing daemon is told once
 // on stderr and the game goes on.
-void AddSpeech(pp::ExtrasHost& host, bool on) {
+void AddSpeech(pp::ExtrasHost& host, bool on, const pp::DisplayLanguage* language) {
   auto speaker = pp::CreateSpeechDispatcherSpeaker([](const std::string& why) {
     std::fprintf(stderr, "panipani: no speech: %s; the game goes on without it\n", why.c_str());
   });
-  host.Add(std::make_unique<pp::ReadAloud>(std::move(speaker), on));
+  host.Add(std::make_unique<pp::ReadAloud>(std::move(speaker), on, language));
+}
+
+// The catalogue the game is read with, each of its faults told once on stderr (an entry with a
+// fault is left out and shows in Japanese).
+pp::Catalogue LoadCatalogue(const pp::Launch& launch) {
+  if (launch.catalogue.empty()) {
+    if (launch.languageMode != pp::DisplayLanguage::Mode::Japanese)
+      std::fprintf(stderr, "panipani: no English catalogue was found; the game shows Japanese\n");
+    return {};
+  }
+  pp::Catalogue catalogue = pp::Catalogue::Load(launch.catalogue);
+  for (const std::string& fault : catalogue.faults())
+    std::fprintf(stderr, "panipani: %s\n", fault.c_str());
+  return catalogue;
 }
 
 }  // namespace
@@ -117,6 +133,8 @@ int main(int argc, char** argv) {
     if (auto note = pp::RestoreStartingSave(o.replayPath, launch.config.saveDir))
       std::fprintf(stderr, "panipani: %s\n", note->c_str());
   }
+  pp::DisplayLanguage language(LoadCatalogue(launch), launch.languageMode);
+  launch.config.language = &language;
 
   if (o.headless) {
     pp::HeadlessHost host(replay.is_open() ? replay : std::cin, std::cout, o.autoClick);
@@ -126,8 +144,8 @@ int main(int argc, char** argv) {
     if (!launch.speak && launch.textHook == pp::TextHookMode::Off)
       return RunRecorded(host, o, launch.config, seed, remember);
     pp::ExtrasHost extras(host);
-    if (launch.speak) AddSpeech(extras, true);
-    pp::AddHeadlessAdditions(extras, launch.textHook, std::cerr);
+    if (launch.speak) AddSpeech(extras, true, &language);
+    pp::AddHeadlessAdditions(extras, launch.config, launch.textHook, std::cerr);
     return RunRecorded(extras, o, launch.config, seed, remember);
   }
   pp::SdlHostOptions windowOptions;
@@ -137,6 +155,9 @@ int main(int argc, char** argv) {
   windowOptions.iconFile = launch.config.dataDir / pp::kWindowIconFile;
   bool fullscreen = launch.fullscreen;
   windowOptions.onFullscreenChange = [&fullscreen](bool now) { fullscreen = now; };
+  windowOptions.noticeText = [&language](const std::string& line) {
+    return language.Shown(line, pp::role::kNotice);
+  };
   std::string error;
   std::unique_ptr<pp::Host> window = pp::CreateSdlHost(windowOptions, error);
   if (!window) {
@@ -144,7 +165,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   auto remember = [&](const pp::Game& g) {
-    pp::RememberChoices(launch, fullscreen, g.config.mute, std::cerr);
+    pp::RememberChoices(launch, fullscreen, g.config.mute, std::cerr, language.mode());
   };
   if (replay.is_open()) {
     pp::PacedReplayHost host(*window, replay, o.replaySpeed);
@@ -163,9 +184,10 @@ int main(int argc, char** argv) {
   const pp::Settings& settings = launch.settings ? *launch.settings : defaults;
   pp::ExtrasHost host(*window);
   // The log and the help first: while one is open it holds the player's input from the rest.
-  pp::AddWindowAdditions(host, *text, launch.config, launch.textHook, std::cout, clipboard.get());
+  pp::AddWindowAdditions(host, *text, launch.config, launch.textHook, std::cout, clipboard.get(),
+                         launch.catalogue);
   pp::AddPlayerExtras(host, settings);
   // Key S switches speech on and off in the window, so it is always there.
-  AddSpeech(host, launch.speak);
+  AddSpeech(host, launch.speak, &language);
   return RunRecorded(host, o, launch.config, seed, remember);
 }

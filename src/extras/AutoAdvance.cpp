@@ -37,23 +37,17 @@ ReadingTime ReadingTimeFrom(const Settings& settings) {
           settings.Get(SettingKeys::kAutoReadingPerCharacterMs)};
 }
 
-void AutoAdvance::OnReport(const Report& report) {
-  panel_.See(report);
-  switch (report.kind) {
-    case Report::Kind::Message:
-      charactersSinceWait_ += CountCharacters(report.text);
-      break;
-    case Report::Kind::Wait:
-      waitOpen_ = true;
-      waitReadingMs_ = readingTime_.For(charactersSinceWait_);
-      readMs_ = 0;
-      charactersSinceWait_ = 0;
-      break;
-    case Report::Kind::Chosen:
-      waitOpen_ = false;
-      break;
-    default:
-      break;
+void AutoAdvance::OnEvent(const GameEvent& event) {
+  panel_.See(event);
+  if (const auto* message = std::get_if<MessageEvent>(&event)) {
+    charactersSinceWait_ += CountCharacters(message->text);
+  } else if (std::holds_alternative<ClickWaitEvent>(event)) {
+    waitOpen_ = true;
+    waitReadingMs_ = readingTime_.For(charactersSinceWait_);
+    readMs_ = 0;
+    charactersSinceWait_ = 0;
+  } else if (std::holds_alternative<ChosenEvent>(event)) {
+    waitOpen_ = false;
   }
 }
 

@@ -30,7 +30,7 @@ class AutoAdvance final : public Extra {
   explicit AutoAdvance(ReadingTime readingTime = {}, bool autoOn = false)
       : readingTime_(readingTime), autoOn_(autoOn) {}
 
-  void OnReport(const Report& report) override;
+  void OnEvent(const GameEvent& event) override;
   // Takes A (auto mode on or off) and Ctrl down and up (fast-forward); notes the player's own
   // clicks, which end a wait at once.
   bool OnInput(const HostEvent& e) override;

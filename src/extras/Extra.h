@@ -6,8 +6,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
-#include "extras/Report.h"
 #include "platform/Host.h"
 
 namespace pp {
@@ -19,7 +19,7 @@ class Extra {
   virtual ~Extra() = default;
 
   // The game reported something (in the order the game reports it).
-  virtual void OnReport(const Report& report) { (void)report; }
+  virtual void OnEvent(const GameEvent& event) { (void)event; }
   // Input on its way to the game; true takes it, so that the game and the later additions never
   // see it. While some addition holds the input, only the holders are shown the player's input.
   // Ticks, audio, automation commands and the close are shown to all but always go on.
@@ -33,6 +33,9 @@ class Extra {
     (void)nowMs;
     return std::nullopt;
   }
+  // The host is about to ask the player `question` (the game's own words): an addition may put
+  // it into the words the player reads.
+  virtual void RewriteQuestion(std::string& question) { (void)question; }
   // While true, no player input reaches the game (an open log): the game waits, its timer runs.
   virtual bool HoldsInput() const { return false; }
   // Whether DrawOver draws anything now.

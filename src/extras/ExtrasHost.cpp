@@ -21,9 +21,9 @@ HostEvent ExtrasHost::WaitEvent() {
   for (;;) {
     if (!Holding()) {
       for (const auto& extra : extras_)
-        if (std::optional<HostEvent> due = extra->Due(inner_.NowMs())) return *due;
+        if (std::optional<HostEvent> due = extra->Due(inner().NowMs())) return *due;
     }
-    HostEvent e = inner_.WaitEvent();
+    HostEvent e = inner().WaitEvent();
     if (AlwaysPasses(e.type)) {
       for (const auto& extra : extras_) extra->OnInput(e);
       return e;
@@ -56,19 +56,24 @@ void ExtrasHost::Repaint() {
   bool anyVisible = false;
   for (const auto& extra : extras_) anyVisible = anyVisible || extra->Visible();
   if (!anyVisible) {
-    inner_.Present(lastFrame_);
+    inner().Present(lastFrame_);
     return;
   }
   composed_ = lastFrame_;
   for (const auto& extra : extras_)
     if (extra->Visible()) extra->DrawOver(composed_);
-  inner_.Present(composed_);
+  inner().Present(composed_);
 }
 
-void ExtrasHost::Trace(std::string_view jsonObject) {
-  inner_.Trace(jsonObject);
-  if (std::optional<Report> report = ReadReport(jsonObject))
-    for (const auto& extra : extras_) extra->OnReport(*report);
+bool ExtrasHost::ConfirmYesNo(const std::string& text) {
+  std::string question = text;
+  for (const auto& extra : extras_) extra->RewriteQuestion(question);
+  return inner().ConfirmYesNo(question);
+}
+
+void ExtrasHost::Report(const GameEvent& event) {
+  inner().Report(event);
+  for (const auto& extra : extras_) extra->OnEvent(event);
 }
 
 }  // namespace pp

@@ -14,9 +14,9 @@
 
 namespace pp {
 
-class ExtrasHost final : public Host {
+class ExtrasHost final : public ForwardingHost {
  public:
-  explicit ExtrasHost(Host& inner) : inner_(inner) {}
+  explicit ExtrasHost(Host& inner) : ForwardingHost(inner) {}
 
   // Adds an addition; it sees input after the ones added before it. Returns it for wiring.
   template <class T>
@@ -26,28 +26,22 @@ class ExtrasHost final : public Host {
     return ref;
   }
 
-  int64_t NowMs() override { return inner_.NowMs(); }
   // The next event for the game: input an addition makes, or the inner host's next event that
   // no addition took. While an addition holds the input only the holders see the player's input,
   // and only time, audio, commands and the close get through to the game.
   HostEvent WaitEvent() override;
   // Shows the frame with the additions' drawings over a copy of it.
   void Present(const Surface& frame) override;
-  void SetCaption(const std::string& text) override { inner_.SetCaption(text); }
-  bool ConfirmYesNo(const std::string& text) override { return inner_.ConfirmYesNo(text); }
-  void ShowError(const std::string& text) override { inner_.ShowError(text); }
-  // Forwards the event, then hands its report to every addition.
-  void Trace(std::string_view jsonObject) override;
-  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
-    return inner_.OpenAudioDevice(format);
-  }
+  // The question as the additions put it (in the player's language, say).
+  bool ConfirmYesNo(const std::string& text) override;
+  // Forwards the event, then hands it to every addition.
+  void Report(const GameEvent& event) override;
 
  private:
   bool Holding() const;
   // Shows the last frame again with the additions' current drawings.
   void Repaint();
 
-  Host& inner_;
   std::vector<std::unique_ptr<Extra>> extras_;
   Surface lastFrame_;
   Surface composed_;

@@ -4,18 +4,13 @@
 
 namespace pp {
 
-void KeyboardChoices::OnReport(const Report& report) {
-  panel_.See(report);
-  switch (report.kind) {
-    case Report::Kind::Choices:
-      labels_ = report.labels;
-      highlight_ = 0;
-      break;
-    case Report::Kind::Chosen:
-      highlight_ = 0;
-      break;
-    default:
-      break;
+void KeyboardChoices::OnEvent(const GameEvent& event) {
+  panel_.See(event);
+  if (const auto* choices = std::get_if<ChoicesEvent>(&event)) {
+    labels_ = choices->labels;
+    highlight_ = 0;
+  } else if (std::holds_alternative<ChosenEvent>(event)) {
+    highlight_ = 0;
   }
 }
 

@@ -15,7 +15,7 @@ namespace pp {
 
 class KeyboardChoices final : public Extra {
  public:
-  void OnReport(const Report& report) override;
+  void OnEvent(const GameEvent& event) override;
   bool OnInput(const HostEvent& e) override;
   // The pointer move onto the newly highlighted button, or the press of it.
   std::optional<HostEvent> Due(int64_t nowMs) override;

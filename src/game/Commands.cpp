@@ -64,7 +64,7 @@ void RunCommand(Game& g, std::string_view line) {
   const std::string_view word = line.substr(0, space);
   const std::string_view args = space == std::string_view::npos ? "" : line.substr(space + 1);
   if (word == "state" && args.empty()) {
-    g.host.Trace(StateJson(g.state));
+    g.host.Report(StateEvent{&g.state});
   } else if (word == "screenshot" && !args.empty()) {
     Screenshot(g, args);
   } else if (word == "set" && !args.empty()) {

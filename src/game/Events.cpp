@@ -1,14 +1,14 @@
 #include "game/Events.h"
 
-#include "audio/Sound.h"
 #include "game/Commands.h"
 #include "game/Game.h"
+#include "game/ResetPrompt.h"
+#include "game/Sound.h"
 #include "game/Startup.h"
 #include "game/Timer.h"
 #include "game/Title.h"
 #include "items/PanelInput.h"
 #include "platform/InputLayout.h"
-#include "state/ResetPrompt.h"
 #include "ui/Choices.h"
 
 namespace pp {

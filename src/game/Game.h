@@ -18,6 +18,7 @@
 
 namespace pp {
 
+class DisplayLanguage;
 class SoundSystem;
 
 // What the command line chooses.
@@ -30,6 +31,9 @@ struct GameConfig {
   // Drawing only, for eyes that need it; every random draw and every rule stays the same.
   bool reduceFlashing = false;  // the title's black frames, hurt and button flashes drawn steady
   bool textBacking = false;     // a one-pixel black outline behind the message lines
+  // The language the texts are drawn in (the program owns it and may switch it at any time);
+  // null draws the game's own Japanese.
+  DisplayLanguage* language = nullptr;
 };
 
 class Game {
@@ -43,10 +47,10 @@ class Game {
   GameConfig config;
   GameState state;
   RandomGenerator random;
-  TextRenderer text;
+  TextRenderer text;            // opens its font on first use; the program opens it at start-up
   ItemCatalogue itemCatalogue;  // filled by InitItemCatalogue at start-up
 
-  Surface cg{390, 260};     // the visible picture
+  Surface cg{kPictureWidth, kPictureHeight};  // the visible picture
   Surface bak{400, 300};    // glow layer: title picture at start-up, then sparks and prompt
   Surface bak2{400, 300};   // glow layer: message lines
   Surface haikei{100, 60};  // the current scene picture

@@ -1,11 +1,11 @@
 #include "game/Startup.h"
 
-#include "audio/Sound.h"
 #include "core/FileLookup.h"
 #include "game/Game.h"
+#include "game/LoadSave.h"
+#include "game/Sound.h"
 #include "gfx/Bitmap.h"
 #include "items/Catalogue.h"
-#include "state/LoadSave.h"
 
 namespace pp {
 namespace {

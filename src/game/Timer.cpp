@@ -20,8 +20,8 @@ constexpr int32_t kFrameCounterWrap = 1000;
 void ReportFrameRate(Game& g, int64_t now) {
   GameState& s = g.state;
   s.nextReportTime = now + kReportIntervalMs;
-  g.host.SetCaption("FLM:" + std::to_string(s.framesThisSecond) + " 1F@" +
-                    std::to_string(s.frameIntervalMs) + "ms.");
+  g.host.Report(CaptionEvent{"FLM:" + std::to_string(s.framesThisSecond) + " 1F@" +
+                             std::to_string(s.frameIntervalMs) + "ms."});
   if (s.framesThisSecond < kTargetFrames)
     s.frameIntervalMs = Sub32(s.frameIntervalMs, kPacingStepMs);
   if (s.framesThisSecond > kTargetFrames)

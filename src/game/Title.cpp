@@ -1,7 +1,7 @@
 #include "game/Title.h"
 
-#include "audio/Sound.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "ui/Choices.h"
 #include "ui/Messages.h"
 #include "ui/Picture.h"
@@ -14,7 +14,7 @@ void ShowLogin(Game& g) {
   PlayWave(g, 3, "start2.wav");
   ShowPicture(g, "login.bmp");
   g.state.titlePhase = 0;
-  TraceChoices(g);
+  ReportChoices(g);
 }
 
 }  // namespace

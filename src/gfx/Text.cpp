@@ -36,13 +36,19 @@ std::unique_ptr<GlyphSource> DefaultGlyphSource(const std::string& fontPath) {
 }  // namespace
 
 struct TextRenderer::Impl {
+  std::string fontPath;  // opened on first use, when no source was given
   std::unique_ptr<GlyphSource> source;
   std::unordered_map<uint64_t, Glyph> glyphs;
+
+  GlyphSource& Source() {
+    if (!source) source = DefaultGlyphSource(fontPath);
+    return *source;
+  }
 
   const Glyph& Get(int pixels, bool bold, char32_t cp) {
     const uint64_t key = GlyphKey(pixels, bold, cp);
     if (auto it = glyphs.find(key); it != glyphs.end()) return it->second;
-    Glyph g = bold ? Embolden(Get(pixels, false, cp)) : source->Rasterise(pixels, cp);
+    Glyph g = bold ? Embolden(Get(pixels, false, cp)) : Source().Rasterise(pixels, cp);
     return glyphs.emplace(key, std::move(g)).first->second;
   }
 
@@ -63,8 +69,13 @@ struct TextRenderer::Impl {
   }
 };
 
-TextRenderer::TextRenderer(const std::string& fontPath)
-    : TextRenderer(DefaultGlyphSource(fontPath)) {}
+TextRenderer::TextRenderer(const std::string& fontPath, Opening opening)
+    : impl_(std::make_unique<Impl>()) {
+  impl_->fontPath = fontPath;
+  if (opening == Opening::Now) Open();
+}
+
+void TextRenderer::Open() { impl_->Source(); }
 
 TextRenderer::TextRenderer(std::unique_ptr<GlyphSource> source) : impl_(std::make_unique<Impl>()) {
   impl_->source = std::move(source);
@@ -80,7 +91,7 @@ int TextRenderer::Draw(Surface& dst, int x, int y, std::string_view text, const 
     dst.FillRect(x, y, static_cast<int>(std::min<int64_t>(right, INT32_MAX)),
                  static_cast<int>(std::min<int64_t>(bottom, INT32_MAX)), style.background);
   }
-  const int64_t baseline = int64_t{y} + impl_->source->Ascent(pixels);
+  const int64_t baseline = int64_t{y} + impl_->Source().Ascent(pixels);
   const int w = dst.width(), h = dst.height();
   uint32_t* pixelsOut = dst.data();
   int64_t penX = x;
@@ -115,7 +126,7 @@ int TextRenderer::Height(int pointSize) { return PixelSize(pointSize); }
 
 int TextRenderer::FaceOf(std::string_view character, int pointSize) {
 #ifdef PANIPANI_FREETYPE
-  if (auto* freeType = dynamic_cast<FreeTypeGlyphSource*>(impl_->source.get())) {
+  if (auto* freeType = dynamic_cast<FreeTypeGlyphSource*>(&impl_->Source())) {
     size_t pos = 0;
     return freeType->FaceOf(PixelSize(pointSize), NextCodePoint(character, pos));
   }

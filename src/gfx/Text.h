@@ -23,16 +23,21 @@ struct TextStyle {
 
 class TextRenderer {
  public:
+  // When the font is opened: at construction, or on the first text drawn or measured.
+  enum class Opening { Now, OnFirstUse };
+
   // Draws with the font file at `fontPath` (an outline font, or a bitmap font in any format
   // FreeType reads, with Unicode or JIS codes) and, for what it lacks or at sizes it has no
   // strike for, the first installed Japanese Gothic outline font; an empty path draws with that
   // outline font alone. When the environment variable PANIPANI_GLYPHS names a baked glyph file,
   // or in a build without FreeType (the glyph file PANIPANI_DEFAULT_GLYPHS), the text is drawn
-  // from that file instead and `fontPath` must be empty. Throws std::runtime_error naming the
-  // file when it cannot be drawn with, or when no font at all is found.
-  explicit TextRenderer(const std::string& fontPath = {});
+  // from that file instead and `fontPath` must be empty. Opening throws std::runtime_error
+  // naming the file when it cannot be drawn with, or when no font at all is found.
+  explicit TextRenderer(const std::string& fontPath = {}, Opening opening = Opening::Now);
   explicit TextRenderer(std::unique_ptr<GlyphSource> source);
   ~TextRenderer();
+  // Opens the font now if it is not open yet (throws as the constructor does).
+  void Open();
   TextRenderer(const TextRenderer&) = delete;
   TextRenderer& operator=(const TextRenderer&) = delete;
 

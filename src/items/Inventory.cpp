@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "audio/Sound.h"
 #include "core/Int32.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "items/Catalogue.h"
 #include "ui/Messages.h"
 

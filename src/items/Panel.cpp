@@ -3,10 +3,9 @@
 #include <string>
 
 #include "adventure/Camp.h"
-#include "audio/Sound.h"
 #include "core/Int32.h"
-#include "core/Json.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "items/Catalogue.h"
 #include "items/PanelDraw.h"
 #include "items/PanelInput.h"
@@ -18,15 +17,11 @@ namespace {
 
 constexpr char kLineBreak = '\r';
 
-void TracePanel(Game& g) {
+void ReportPanel(Game& g) {
   const ItemPanel& p = g.itemPanel;
-  std::string rows = "[";
-  for (const PanelRow& row : p.rows) {
-    if (rows.size() > 1) rows += ',';
-    rows += JsonQuote(row.text);
-  }
-  rows += ']';
-  g.host.Trace(JsonObject("panel").Add("mode", p.caption).AddRaw("rows", rows).str());
+  PanelEvent e{p.caption, {}};
+  for (const PanelRow& row : p.rows) e.rows.push_back(row.text);
+  g.host.Report(e);
 }
 
 void SetDetails(Game& g, std::string text) {
@@ -70,12 +65,12 @@ void OpenPanel(Game& g, std::string_view caption) {
 
 void ShowPanel(Game& g) {
   g.itemPanel.visible = true;
-  TracePanel(g);
+  ReportPanel(g);
 }
 
 void HidePanel(Game& g) {
   g.itemPanel.visible = false;
-  g.host.Trace(JsonObject("panel-hidden").str());
+  g.host.Report(PanelHiddenEvent{});
 }
 
 std::string InventoryRowText(int32_t count, std::string_view name) {
@@ -88,7 +83,7 @@ void SetRowText(Game& g, int row, std::string text) {
   ItemPanel& p = g.itemPanel;
   if (row < 0 || row >= static_cast<int>(p.rows.size())) return;
   p.rows[static_cast<size_t>(row)].text = std::move(text);
-  if (p.visible) TracePanel(g);
+  if (p.visible) ReportPanel(g);
 }
 
 void SelectRow(Game& g, int row) {
@@ -120,7 +115,7 @@ void ShowItemDetails(Game& g) {
   // The backslash shows as the yen sign.
   text += buying ? "値段:\\ " + std::to_string(item.price) + "円"
                  : "レア度: " + std::to_string(ItemRarity(item)) + "pt.";
-  g.host.Trace(JsonObject("details").Add("text", text).str());
+  g.host.Report(DetailsEvent{text});
   SetDetails(g, std::move(text));
 }
 

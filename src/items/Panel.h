@@ -18,7 +18,7 @@ inline constexpr std::string_view kSecretCaption = "秘密";
 // Opens the panel with the action caption `caption`: clears the details, fills the list, plays
 // "box.wav" on channel 0 and shows the panel.
 void OpenPanel(Game& g, std::string_view caption);
-// Shows or hides `item_box`; automation sees {"ev":"panel",…} or {"ev":"panel-hidden"}.
+// Shows or hides `item_box`, reported as a PanelEvent or a PanelHiddenEvent.
 void ShowPanel(Game& g);
 void HidePanel(Game& g);
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-#include "core/Utf8.h"
 #include "game/Game.h"
+#include "gfx/TextWrap.h"
 #include "items/PanelLayout.h"
+#include "lang/Roles.h"
+#include "ui/Shown.h"
 
 namespace pp {
 namespace {
@@ -23,12 +25,30 @@ void DrawButton(Surface& s, const PanelPart& part) {
   s.Rectangle(part.left + 1, part.top + 1, part.left + part.width - 1, part.top + part.height - 1);
 }
 
-// A caption centred in its part.
-void DrawCentred(Game& g, Surface& s, const PanelPart& part, std::string_view text,
+// A caption centred in its part, as the player reads it.
+void DrawCentred(Game& g, Surface& s, const PanelPart& part, std::string_view caption,
                  const TextStyle& style) {
+  const std::string text = Shown(g, caption, role::kPanel);
   const int w = g.text.Width(text, style.pointSize, style.bold);
   const int h = g.text.Height(style.pointSize);
   g.text.Draw(s, part.left + (part.width - w) / 2, part.top + (part.height - h) / 2, text, style);
+}
+
+// The details as the player reads them: in English each of their lines is translated, then the
+// whole is wrapped again.
+std::vector<std::string> ShownDetails(Game& g) {
+  const ItemPanel& p = g.itemPanel;
+  if (!Translating(g)) return p.wrapped;
+  std::string shown;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = std::min(p.details.find('\r', start), p.details.size());
+    shown += Shown(g, std::string_view(p.details).substr(start, end - start), role::kDetails);
+    if (end >= p.details.size()) break;
+    shown += '\r';
+    start = end + 1;
+  }
+  return WrapDetails(g, shown);
 }
 
 void DrawDetails(Game& g) {
@@ -36,7 +56,7 @@ void DrawDetails(Game& g) {
   Surface& area = p.detailsArea;
   area.Fill(kLabelBack);
   int y = 0;
-  for (const std::string& line : p.wrapped) {
+  for (const std::string& line : ShownDetails(g)) {
     if (y >= area.height()) break;
     g.text.Draw(area, 0, y, line, PanelText(kDetailsText));
     y += g.text.Height(kPanelPoints);
@@ -58,7 +78,8 @@ void DrawList(Game& g) {
       area.FillRect(0, y, area.width(), y + kRowHeight, kSelectedBack);
       text = kSelectedText;
     }
-    g.text.Draw(area, 2, y, p.rows[static_cast<size_t>(row)].text, PanelText(text));
+    g.text.Draw(area, 2, y, Shown(g, p.rows[static_cast<size_t>(row)].text, role::kPanel),
+                PanelText(text));
   }
   // More rows than fit: a slim bar at the right edge shows where the view lies.
   if (count > kVisibleRows) {
@@ -69,35 +90,6 @@ void DrawList(Game& g) {
     area.FillRect(area.width() - 3, top, area.width(), bottom, Hex(0x8C845A));
   }
   p.canvas.CopyFrom(area, Rect{0, 0, area.width(), area.height()}, kItemList.left, kItemList.top);
-}
-
-// Pieces a line may break between: a run of Latin letters and digits, a blank, or any other
-// single character. A run too wide for a line of its own is split into characters.
-template <typename Fits>
-std::vector<std::string> WrapTokens(std::string_view paragraph, const Fits& fits) {
-  std::vector<std::string> tokens;
-  bool inWord = false;
-  size_t pos = 0;
-  while (pos < paragraph.size()) {
-    const size_t at = pos;
-    const char32_t c = NextCodePoint(paragraph, pos);
-    const std::string_view ch = paragraph.substr(at, pos - at);
-    const bool latin = c < 0x80 && c != U' ';
-    if (latin && inWord)
-      tokens.back().append(ch);
-    else
-      tokens.emplace_back(ch);
-    inWord = latin;
-  }
-  std::vector<std::string> out;
-  for (std::string& token : tokens) {
-    if (token.size() == 1 || fits(token)) {
-      out.push_back(std::move(token));
-      continue;
-    }
-    for (char c : token) out.emplace_back(1, c);
-  }
-  return out;
 }
 
 }  // namespace
@@ -114,36 +106,14 @@ void DrawItemPanel(Game& g) {
   DrawButton(s, kActionButton);
   DrawCentred(g, s, kActionCaption, p.caption, PanelText(kCaptionText));
   DrawButton(s, kCloseButton);
-  g.text.Draw(s, kCloseCaption.left, kCloseCaption.top, "閉じる", PanelText(kCaptionText));
+  g.text.Draw(s, kCloseCaption.left, kCloseCaption.top, Shown(g, "閉じる", role::kPanel),
+              PanelText(kCaptionText));
   DrawList(g);
   g.cg.CopyFrom(s, Rect{0, 0, kPanelWidth, kPanelHeight}, kPanelLeft, kPanelTop);
 }
 
 std::vector<std::string> WrapDetails(Game& g, std::string_view text) {
-  const auto fits = [&g](const std::string& t) {
-    return g.text.Width(t, kPanelPoints, true) <= kDetailsLabel.width;
-  };
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = std::min(text.find('\r', start), text.size());
-    const std::vector<std::string> tokens = WrapTokens(text.substr(start, end - start), fits);
-    // Greedy: a line takes tokens while they fit, and never starts with the blank it broke at.
-    std::string line;
-    for (const std::string& token : tokens) {
-      if (line.empty() && token == " ") continue;
-      if (!line.empty() && !fits(line + token)) {
-        lines.push_back(line);
-        line.clear();
-        if (token == " ") continue;
-      }
-      line += token;
-    }
-    lines.push_back(line);
-    if (end >= text.size()) break;
-    start = end + 1;
-  }
-  return lines;
+  return WrapText(g.text, text, kPanelPoints, true, kDetailsLabel.width);
 }
 
 }  // namespace pp

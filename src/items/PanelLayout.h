@@ -3,11 +3,9 @@
 // to the panel.
 
 #include "gfx/Surface.h"
+#include "platform/InputLayout.h"
 
 namespace pp {
-
-inline constexpr int kPanelLeft = 152, kPanelTop = 0;
-inline constexpr int kPanelWidth = 238, kPanelHeight = 265;
 
 // Left, top, width and height of a part, relative to the panel.
 struct PanelPart {

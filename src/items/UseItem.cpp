@@ -6,9 +6,9 @@
 
 #include "adventure/Changes.h"
 #include "adventure/Growth.h"
-#include "audio/Sound.h"
 #include "core/Int32.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "items/Catalogue.h"
 #include "items/Panel.h"
 #include "ui/Messages.h"

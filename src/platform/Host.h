@@ -1,17 +1,22 @@
 #pragma once
-// The host interface: everything the game gets from its platform. The game never sees SDL; a
-// window host, a headless host and test hosts implement this.
+// The host interface: everything the game gets from its platform, and where it reports what it
+// does. The game never sees SDL; a window host, a browser host, a headless host and test hosts
+// implement this.
 
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
+
+#include "platform/AudioDevice.h"
+#include "platform/GameEvents.h"
 
 namespace pp {
 
 class Surface;
-class AudioDevice;
-struct AudioFormat;
+
+// The picture every frame is drawn at, and the period of the game's timer.
+inline constexpr int kPictureWidth = 390, kPictureHeight = 260;
+inline constexpr int64_t kTickMs = 20;
 
 // One input event, in picture coordinates (0..389, 0..259) where it has a position.
 struct HostEvent {
@@ -55,6 +60,7 @@ inline constexpr int kA = 65;
 inline constexpr int kL = 76;
 inline constexpr int kM = 77;
 inline constexpr int kS = 83;
+inline constexpr int kT = 84;
 inline constexpr int kF1 = 112;
 // The keypad's Enter, kept apart from the main Enter (which asks the reset question).
 inline constexpr int kPadEnter = 0x100 | kEnter;
@@ -73,16 +79,38 @@ class Host {
   virtual HostEvent WaitEvent() = 0;
   // Shows a finished 390 x 260 frame.
   virtual void Present(const Surface& frame) = 0;
-  // Sets the window caption (UTF-8).
-  virtual void SetCaption(const std::string& text) = 0;
-  // A Yes/No question; No is the default, and closing the box counts as No.
+  // A Yes/No question (the game has reported it as a ConfirmEvent just before); No is the
+  // default, and closing the box counts as No.
   virtual bool ConfirmYesNo(const std::string& text) = 0;
-  // Reports an error the user must see (dialog in a window, error event headless).
-  virtual void ShowError(const std::string& text) = 0;
-  // An automation event as one JSON object; hosts without automation ignore it.
-  virtual void Trace(std::string_view /*jsonObject*/) {}
+  // What the game does, as it happens. A window shows the caption and errors; an automation host
+  // writes every event; others may ignore what they do not need.
+  virtual void Report(const GameEvent& event) = 0;
   // Opens the audio output in `format`; nullptr when there is none.
   virtual std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) = 0;
+
+  // Reports an error the user must see.
+  void ShowError(std::string text) { Report(ErrorEvent{std::move(text)}); }
+};
+
+// A host that wraps another and passes everything on; a wrapper overrides what it adds to.
+class ForwardingHost : public Host {
+ public:
+  explicit ForwardingHost(Host& inner) : inner_(inner) {}
+
+  int64_t NowMs() override { return inner_.NowMs(); }
+  HostEvent WaitEvent() override { return inner_.WaitEvent(); }
+  void Present(const Surface& frame) override { inner_.Present(frame); }
+  bool ConfirmYesNo(const std::string& text) override { return inner_.ConfirmYesNo(text); }
+  void Report(const GameEvent& event) override { inner_.Report(event); }
+  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
+    return inner_.OpenAudioDevice(format);
+  }
+
+ protected:
+  Host& inner() { return inner_; }
+
+ private:
+  Host& inner_;
 };
 
 }  // namespace pp

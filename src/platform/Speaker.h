@@ -9,8 +9,8 @@ class Speaker {
  public:
   virtual ~Speaker() = default;
 
-  // Queues UTF-8 `text` behind whatever is being read.
-  virtual void Say(std::string_view text) = 0;
+  // Queues UTF-8 `text` in `language` ("ja" or "en") behind whatever is being read.
+  virtual void Say(std::string_view text, std::string_view language = "ja") = 0;
   // Stops what is being read and drops everything queued.
   virtual void Cancel() = 0;
 };

@@ -37,6 +37,10 @@ UserEnvironment CurrentUserEnvironment(const char* argv0) {
   env.home = EnvValue("HOME");
   env.xdgDataHome = EnvValue("XDG_DATA_HOME");
   env.xdgConfigHome = EnvValue("XDG_CONFIG_HOME");
+  for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+    env.languages = EnvValue(name);
+    if (!env.languages.empty()) break;
+  }
   std::error_code ec;
   fs::path self = fs::read_symlink("/proc/self/exe", ec);
   if (ec) self = fs::absolute(argv0, ec);

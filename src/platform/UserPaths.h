@@ -15,6 +15,9 @@ struct UserEnvironment {
   std::string xdgDataHome;           // $XDG_DATA_HOME; unset, empty or relative: not used
   std::string xdgConfigHome;         // $XDG_CONFIG_HOME; unset, empty or relative: not used
   std::filesystem::path programDir;  // the folder the program file lies in
+  // The player's languages, as gettext reads them: $LANGUAGE, else $LC_ALL, $LC_MESSAGES or
+  // $LANG, whichever is set first ("ja_JP.UTF-8", "en_GB:en").
+  std::string languages;
 };
 
 // This process's environment, and the folder of its program file (from /proc/self/exe, else

@@ -5,7 +5,7 @@
 namespace pp {
 
 PacedReplayHost::PacedReplayHost(Host& window, std::istream& recording, int speed)
-    : window_(window),
+    : ForwardingHost(window),
       speed_(speed < 1 ? 1 : speed),
       startMs_(window.NowMs()),
       script_(recording, [](const std::string& text) {
@@ -16,10 +16,10 @@ PacedReplayHost::PacedReplayHost(Host& window, std::istream& recording, int spee
 HostEvent PacedReplayHost::WaitEvent() {
   for (;;) {
     const std::optional<int64_t> tickMs = script_.NextTickMs();
-    if (!tickMs || (window_.NowMs() - startMs_) * speed_ >= *tickMs) return script_.Next();
+    if (!tickMs || (inner().NowMs() - startMs_) * speed_ >= *tickMs) return script_.Next();
     // Wait for the window's next event: its ticks pace the replay, its sound device reports
     // finished blocks, and its close ends the replay. The player's input is not played.
-    HostEvent e = window_.WaitEvent();
+    HostEvent e = inner().WaitEvent();
     if (e.type == HostEvent::Type::Close || e.type == HostEvent::Type::AudioDone) return e;
   }
 }

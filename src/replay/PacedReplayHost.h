@@ -8,13 +8,12 @@
 #include <istream>
 #include <string>
 
-#include "platform/AudioDevice.h"
+#include "automation/CommandScript.h"
 #include "platform/Host.h"
-#include "platform/headless/CommandScript.h"
 
 namespace pp {
 
-class PacedReplayHost final : public Host {
+class PacedReplayHost final : public ForwardingHost {
  public:
   PacedReplayHost(Host& window, std::istream& recording, int speed);
 
@@ -22,17 +21,10 @@ class PacedReplayHost final : public Host {
   int64_t NowMs() override { return script_.NowMs(); }
   // The recording's next event, once the window's clock has caught up with it.
   HostEvent WaitEvent() override;
-  void Present(const Surface& frame) override { window_.Present(frame); }
-  void SetCaption(const std::string& text) override { window_.SetCaption(text); }
   // The answer the recording gives; no question is shown.
   bool ConfirmYesNo(const std::string& text) override;
-  void ShowError(const std::string& text) override { window_.ShowError(text); }
-  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
-    return window_.OpenAudioDevice(format);
-  }
 
  private:
-  Host& window_;
   int speed_;
   int64_t startMs_;
   CommandScript script_;

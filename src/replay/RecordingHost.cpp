@@ -1,29 +1,24 @@
 #include "replay/RecordingHost.h"
 
-#include "extras/Report.h"
-#include "items/PanelLayout.h"
+#include "automation/CommandEncoder.h"
 #include "platform/InputLayout.h"
-#include "platform/headless/CommandScript.h"
 
 namespace pp {
 namespace {
 
-constexpr int64_t kTickMs = 20;
 // Runs of ticks are written at least this often, so that a crash loses little of the clock.
 constexpr int64_t kMostUnwrittenTicks = 50;
 
-bool InPanelArea(int x, int y) {
-  return PanelPart{kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight}.Contains(x, y);
-}
-
-std::string Point(std::string_view action, const HostEvent& e) {
-  return "mouse " + std::string(action) + " " + std::to_string(e.x) + " " + std::to_string(e.y);
+HostEvent At(HostEvent e, int x, int y) {
+  e.x = x;
+  e.y = y;
+  return e;
 }
 
 }  // namespace
 
 RecordingHost::RecordingHost(Host& inner, std::ostream& out, const ReplayHeader& header)
-    : inner_(inner), out_(out) {
+    : ForwardingHost(inner), out_(out) {
   Write(FormatReplayHeader(header));
 }
 
@@ -41,7 +36,7 @@ void RecordingHost::WriteTicks() {
 }
 
 int64_t RecordingHost::NowMs() {
-  const int64_t now = inner_.NowMs();
+  const int64_t now = inner().NowMs();
   if (tickNeedsTime_) {
     tickNeedsTime_ = false;
     lastPointerLine_.clear();
@@ -56,66 +51,53 @@ int64_t RecordingHost::NowMs() {
 }
 
 HostEvent RecordingHost::WaitEvent() {
-  HostEvent e = inner_.WaitEvent();
+  HostEvent e = inner().WaitEvent();
   if (e.type == HostEvent::Type::Tick) {
     tickNeedsTime_ = true;
     return e;
   }
-  const std::string line = LineFor(e);
-  if (line.empty()) return e;
+  const std::optional<HostEvent> played = AsPlayed(e);
+  if (!played) return e;
+  const std::optional<std::string> line = CommandLineFor(*played);
+  if (!line) return e;
   const bool pointer = e.type == HostEvent::Type::MouseMove;
-  if (pointer && line == lastPointerLine_) return e;
+  if (pointer && *line == lastPointerLine_) return e;
   WriteTicks();
-  Write(line);
-  lastPointerLine_ = pointer ? line : std::string();
+  Write(*line);
+  lastPointerLine_ = pointer ? *line : std::string();
   return e;
 }
 
-std::string RecordingHost::LineFor(const HostEvent& e) const {
+std::optional<HostEvent> RecordingHost::AsPlayed(const HostEvent& e) const {
   using T = HostEvent::Type;
   switch (e.type) {
     case T::MouseDown:
       // Away from the panel's area a press is a click on the picture, wherever it lands.
-      return InPanelArea(e.x, e.y) ? Point("down", e) : "click";
+      return InPanelArea(e.x, e.y) ? e : At(e, kPictureClickX, kPictureClickY);
     case T::MouseMove:
-      if (!InPanelArea(e.x, e.y)) return "hover 0";
+      if (!InPanelArea(e.x, e.y)) return At(e, kPictureClickX, kPictureClickY);
       // Over a shown panel a move does nothing; one on a button hovers it otherwise.
-      if (panelOpen_) return "";
-      if (int n = ChoiceButtonAt(e.x, e.y)) return "hover " + std::to_string(n);
-      return Point("move", e);
-    case T::Choose:
-      return "choose " + std::to_string(e.value);
-    case T::Key:
-      return "key " + KeyName(e.value);
+      if (panel_.open()) return std::nullopt;
+      if (const int n = ChoiceButtonAt(e.x, e.y)) return At(e, kChoiceCentreX, ChoiceCentreY(n));
+      return e;
     case T::KeyUp:
     case T::MouseUp:
       // The game takes no action on a key or button going up.
-      return "";
-    case T::Wheel:
-      return "wheel " + std::to_string(e.value);
-    case T::Command:
-      return e.text;
-    case T::Close:
-      return "close";
-    case T::Tick:
-    case T::AudioDone:
-      return "";
+      return std::nullopt;
+    default:
+      return e;
   }
-  return "";
 }
 
 bool RecordingHost::ConfirmYesNo(const std::string& text) {
-  const bool yes = inner_.ConfirmYesNo(text);
+  const bool yes = inner().ConfirmYesNo(text);
   Write(yes ? "confirm yes" : "confirm no");
   return yes;
 }
 
-void RecordingHost::Trace(std::string_view jsonObject) {
-  inner_.Trace(jsonObject);
-  if (std::optional<Report> report = ReadReport(jsonObject)) {
-    if (report->kind == Report::Kind::Panel) panelOpen_ = true;
-    if (report->kind == Report::Kind::PanelHidden) panelOpen_ = false;
-  }
+void RecordingHost::Report(const GameEvent& event) {
+  inner().Report(event);
+  panel_.See(event);
 }
 
 }  // namespace pp

@@ -10,13 +10,12 @@
 #include <ostream>
 #include <string>
 
-#include "platform/AudioDevice.h"
 #include "platform/Host.h"
 #include "replay/ReplayFile.h"
 
 namespace pp {
 
-class RecordingHost final : public Host {
+class RecordingHost final : public ForwardingHost {
  public:
   // Writes the header line to `out` at once.
   RecordingHost(Host& inner, std::ostream& out, const ReplayHeader& header);
@@ -25,26 +24,20 @@ class RecordingHost final : public Host {
   // The inner host's clock; the first reading after a tick is that tick's time.
   int64_t NowMs() override;
   HostEvent WaitEvent() override;
-  void Present(const Surface& frame) override { inner_.Present(frame); }
-  void SetCaption(const std::string& text) override { inner_.SetCaption(text); }
   // The inner host's answer, recorded as `confirm yes` or `confirm no`.
   bool ConfirmYesNo(const std::string& text) override;
-  void ShowError(const std::string& text) override { inner_.ShowError(text); }
-  // Forwarded; the item panel's reports say how pointer positions are written.
-  void Trace(std::string_view jsonObject) override;
-  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
-    return inner_.OpenAudioDevice(format);
-  }
+  // Forwarded; the item panel's events say how pointer positions are written.
+  void Report(const GameEvent& event) override;
 
  private:
-  // The line an input is written as; empty for input the game does nothing with.
-  std::string LineFor(const HostEvent& e) const;
+  // The input as the game takes it, in the form it is written in; nullopt for input the game
+  // does nothing with.
+  std::optional<HostEvent> AsPlayed(const HostEvent& e) const;
   void Write(const std::string& line);
   void WriteTicks();
 
-  Host& inner_;
   std::ostream& out_;
-  bool panelOpen_ = false;
+  PanelWatch panel_;
   bool tickNeedsTime_ = false;
   // The clock of the last recorded tick, and the ticks 20 ms apart not yet written.
   int64_t lastTickMs_ = 0;

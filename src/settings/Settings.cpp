@@ -6,19 +6,13 @@
 #include <system_error>
 #include <utility>
 
-#include "state/AtomicFile.h"
+#include "core/AtomicFile.h"
+#include "core/Strings.h"
 
 namespace pp {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string_view Trim(std::string_view text) {
-  const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!text.empty() && space(text.front())) text.remove_prefix(1);
-  while (!text.empty() && space(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 bool IsKeyName(std::string_view name) {
   return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {

@@ -52,6 +52,8 @@ inline constexpr TextSetting kFont{"font", ""};
 inline constexpr TextSetting kTextHook{"text-hook", "off"};  // off, print or copy
 inline constexpr BoolSetting kReduceFlashing{"reduce-flashing", false};
 inline constexpr BoolSetting kTextBacking{"text-backing", false};
+// The language the game is read in: ja, en, both or a catalogue file; empty: the player's own.
+inline constexpr TextSetting kLanguage{"language", ""};
 }  // namespace SettingKeys
 
 class Settings {

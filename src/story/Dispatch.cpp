@@ -5,7 +5,7 @@
 #include "adventure/Battle.h"
 #include "adventure/Camp.h"
 #include "adventure/Step.h"
-#include "audio/Sound.h"
+#include "game/Sound.h"
 #include "story/Dispatch2Scenes.h"
 #include "story/EventScenes.h"
 #include "story/Opening.h"

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "adventure/Say.h"
-#include "audio/Sound.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "ui/Choices.h"
 #include "ui/Messages.h"
 #include "ui/Picture.h"

@@ -5,6 +5,8 @@
 
 #include "core/Int32.h"
 #include "game/Game.h"
+#include "lang/Roles.h"
+#include "ui/Shown.h"
 
 namespace pp {
 namespace {
@@ -48,7 +50,8 @@ void DrawButton(Game& g, int n, Color glow) {
     cg.Line(x, top + 1, x + 1, top + 23);
   }
   int textY = top + 12 - g.text.Height(kButtonPoints) / 2;
-  g.text.Draw(cg, x + 5, textY, label, TextStyle{kButtonPoints, true, glow, true, brush});
+  g.text.Draw(cg, x + 5, textY, Shown(g, label, role::kChoice),
+              TextStyle{kButtonPoints, true, glow, true, brush});
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 #include <string>
 
 #include "adventure/Death.h"
-#include "audio/Sound.h"
-#include "core/Json.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "story/Dispatch.h"
 #include "ui/ChoiceButtons.h"
 #include "ui/Messages.h"
@@ -24,14 +23,12 @@ void SetChoices(Game& g, std::string_view label1, std::string_view label2,
   s.choiceBlink1 = s.choiceBlink2 = s.choiceBlink3 = 0;
   s.choiceSlide = -200;
   s.choicesEnabled = 1;
-  TraceChoices(g);
+  ReportChoices(g);
 }
 
-void TraceChoices(Game& g) {
+void ReportChoices(Game& g) {
   const GameState& s = g.state;
-  std::string labels = "[" + JsonQuote(s.choiceLabel1) + "," + JsonQuote(s.choiceLabel2) + "," +
-                       JsonQuote(s.choiceLabel3) + "]";
-  g.host.Trace(JsonObject("choices").AddRaw("labels", labels).str());
+  g.host.Report(ChoicesEvent{{s.choiceLabel1, s.choiceLabel2, s.choiceLabel3}});
 }
 
 void ChoiceMouseMove(Game& g, int n) {
@@ -51,7 +48,7 @@ void ChoiceMouseDown(Game& g, int n) {
   s.choicesEnabled = 0;
   // The scene that follows replaces the labels; hand it a copy.
   std::string label = ChoiceLabel(s, n);
-  g.host.Trace(JsonObject("chosen").Add("button", n).Add("label", label).str());
+  g.host.Report(ChosenEvent{n, label});
   DispatchChoice(g, label);
 }
 

@@ -1,10 +1,9 @@
 #include "ui/Messages.h"
 
-#include "audio/Sound.h"
 #include "core/Int32.h"
-#include "core/Json.h"
 #include "game/Events.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "ui/MessageColours.h"
 
 namespace pp {
@@ -16,12 +15,12 @@ constexpr int32_t kMessageY = 245;
 // How far a new line lifts every live one.
 constexpr int32_t kLineLift = 10;
 
-// Sound, trace, then the line enters the ring and lifts the others.
+// Sound, report, then the line enters the ring and lifts the others.
 void PushMessage(Game& g, std::string_view text, int32_t kind, std::string_view colourName) {
   if (g.state.clickState == -1) return;
   PlayWave(g, 1, "moji.wav");
-  g.host.Trace(
-      JsonObject("message").Add("kind", kind).Add("colour", colourName).Add("text", text).str());
+  g.host.Report(
+      MessageEvent{kind, std::string(colourName), MessageColour(kind, 0), std::string(text)});
   PushOverlayText(g, kMessageX, kMessageY, text, kind);
   // Every slot of a message kind is lifted, free ones too: a freed slot comes back with its
   // text cleared and rises unseen.
@@ -57,7 +56,7 @@ void AddColorMessage(Game& g, std::string_view text, std::string_view colourName
 void WaitForClick(Game& g) {
   if (g.state.clickState == -1 || g.closing) return;
   g.state.clickState = 0;
-  g.host.Trace(JsonObject("wait").str());
+  g.host.Report(ClickWaitEvent{});
   while (g.state.clickState == 0 && !g.closing) HandleEvent(g, g.host.WaitEvent());
 }
 

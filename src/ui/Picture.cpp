@@ -1,7 +1,6 @@
 #include "ui/Picture.h"
 
 #include "core/FileLookup.h"
-#include "core/Json.h"
 #include "game/Game.h"
 #include "gfx/Bitmap.h"
 
@@ -16,7 +15,7 @@ void ShowPicture(Game& g, std::string_view fileName) {
       ok = true;
     }
   }
-  g.host.Trace(JsonObject("picture").Add("file", fileName).Add("ok", ok).str());
+  g.host.Report(PictureEvent{std::string(fileName), ok});
 }
 
 }  // namespace pp

@@ -5,7 +5,9 @@
 
 #include "core/Int32.h"
 #include "game/Game.h"
+#include "lang/Roles.h"
 #include "ui/ChoiceButtons.h"
+#include "ui/Shown.h"
 
 namespace pp {
 namespace {
@@ -38,10 +40,16 @@ void ForceAtLeastOne(int32_t& v) { v = std::max(v, 1); }
 
 TextStyle Style(Color c, int points = kSmall) { return TextStyle{points, true, c, false, 0}; }
 
+// A status text as the player reads it, at (x, y); returns the x after it.
+int DrawShown(Game& g, int x, int y, std::string_view text, const TextStyle& style) {
+  return g.text.Draw(g.cg, x, y, Shown(g, text, role::kStatus), style);
+}
+
 // Right-aligned so that the text ends at `right`.
 void DrawRight(Game& g, int32_t right, int y, const std::string& text, Color c) {
-  int width = g.text.Width(text, kSmall, true);
-  g.text.Draw(g.cg, Near(right) - width, y, text, Style(c));
+  const std::string shown = Shown(g, text, role::kStatus);
+  int width = g.text.Width(shown, kSmall, true);
+  g.text.Draw(g.cg, Near(right) - width, y, shown, Style(c));
 }
 
 void DrawBars(Game& g) {
@@ -82,20 +90,21 @@ void DrawTexts(Game& g) {
   const int L = Near(s.statusSlideX);
   const int32_t right = Sub32(385, s.statusSlideX);
   using std::to_string;
+  const TagShown shown = [&g](std::string_view tag) { return Shown(g, tag, role::kStatus); };
 
-  text.Draw(cg, L, 1,
+  DrawShown(g, L, 1,
             "LV:" + to_string(s.level) + " exp:" + to_string(s.exp) + "/" +
                 to_string(Add32(Mul32(s.level, 10), 100)),
             Style(kWhite));
-  text.Draw(cg, L, 15, "HP:" + to_string(s.hp),
+  DrawShown(g, L, 15, "HP:" + to_string(s.hp),
             Style(s.hp == s.maxHp ? kCyan : PercentColour(s.hp, s.maxHp)));
-  text.Draw(cg, L + 102, 18, "MP:" + to_string(s.mp), Style(s.mp == s.maxMp ? kCyan : kWhite));
-  text.Draw(cg, L + 107, 5, "TP:" + to_string(s.tp), Style(s.tp == 100 ? kCyan : kWhite, kTiny));
-  text.Draw(cg, L, 30, "お腹:" + to_string(s.hunger),
+  DrawShown(g, L + 102, 18, "MP:" + to_string(s.mp), Style(s.mp == s.maxMp ? kCyan : kWhite));
+  DrawShown(g, L + 107, 5, "TP:" + to_string(s.tp), Style(s.tp == 100 ? kCyan : kWhite, kTiny));
+  DrawShown(g, L, 30, "お腹:" + to_string(s.hunger),
             Style(s.hunger == s.maxHunger ? kCyan : PercentColour(s.hunger, s.maxHunger)));
-  int x = text.Draw(cg, L, 45, "力:" + to_string(s.strength), Style(kWhite));
-  x = text.Draw(cg, x, 45, " 知:" + to_string(s.wisdom), Style(kWhite));
-  text.Draw(cg, x, 45, " 精:" + to_string(s.spirit), Style(kWhite));
+  int x = DrawShown(g, L, 45, "力:" + to_string(s.strength), Style(kWhite));
+  x = DrawShown(g, x, 45, " 知:" + to_string(s.wisdom), Style(kWhite));
+  DrawShown(g, x, 45, " 精:" + to_string(s.spirit), Style(kWhite));
 
   DrawRight(g, right, 105, "死ぬまで後 " + to_string(s.daysLeft) + "日",
             PercentColour(s.daysLeft, 365));
@@ -107,8 +116,8 @@ void DrawTexts(Game& g) {
       kWhite);
   DrawRight(g, right, 140, "金:￥" + to_string(s.money) + "円", kWhite);
 
-  text.Draw(cg, 150, 30, AilmentTags(s), Style(Hex(0xFF5555)));
-  text.Draw(cg, 150, 40, BlessingTags(s), Style(Hex(0x00FF88)));
+  text.Draw(cg, 150, 30, AilmentTags(s, shown), Style(Hex(0xFF5555)));
+  text.Draw(cg, 150, 40, BlessingTags(s, shown), Style(Hex(0x00FF88)));
 }
 
 void DrawDeepestRecord(Game& g) {

@@ -33,10 +33,10 @@ constexpr std::array<Tag, 13> kBlessingTags{{{&GameState::statusHero, "<英雄>"
                                              {&GameState::statusExtra, "<追加>"}}};
 
 template <size_t N>
-std::string JoinActive(const GameState& s, const std::array<Tag, N>& tags) {
+std::string JoinActive(const GameState& s, const std::array<Tag, N>& tags, const TagShown& shown) {
   std::string line;
   for (const Tag& t : tags)
-    if (s.*t.field > 0) line += t.text;
+    if (s.*t.field > 0) line += shown ? shown(t.text) : std::string(t.text);
   return line;
 }
 
@@ -53,8 +53,12 @@ Color PercentColour(int32_t value, int32_t maximum) {
   return Hex(0xFFFFFF);
 }
 
-std::string AilmentTags(const GameState& s) { return JoinActive(s, kAilmentTags); }
+std::string AilmentTags(const GameState& s, const TagShown& shown) {
+  return JoinActive(s, kAilmentTags, shown);
+}
 
-std::string BlessingTags(const GameState& s) { return JoinActive(s, kBlessingTags); }
+std::string BlessingTags(const GameState& s, const TagShown& shown) {
+  return JoinActive(s, kBlessingTags, shown);
+}
 
 }  // namespace pp

@@ -43,6 +43,11 @@ inline uint32_t SeedFor(const std::vector<Draw>& draws) {
   }
 }
 
+// Line `i` of `lines`, or a note that there is none (so a short list fails instead of crashing).
+inline std::string LineAt(const std::vector<std::string>& lines, size_t i) {
+  return i < lines.size() ? lines[i] : "(no line " + std::to_string(i) + ")";
+}
+
 struct Play {
   TestHost host;
   Game g{host, GameConfig{}, 1};
@@ -55,15 +60,7 @@ struct Play {
   void Seed(const std::vector<Draw>& draws) { g.random.set_seed(SeedFor(draws)); }
 
   // The text of every message, in order.
-  std::vector<std::string> Messages() const {
-    std::vector<std::string> out;
-    for (const auto& t : host.traces) {
-      const auto at = t.find("\"text\":\"");
-      if (t.find("\"ev\":\"message\"") == std::string::npos || at == std::string::npos) continue;
-      out.push_back(t.substr(at + 8, t.rfind('"') - at - 8));
-    }
-    return out;
-  }
+  std::vector<std::string> Messages() const { return host.Messages(); }
   bool Said(std::string_view text) const {
     for (const auto& m : Messages())
       if (m == text) return true;
@@ -77,7 +74,7 @@ struct Play {
   std::vector<std::string> Labels() const {
     return {s.choiceLabel1, s.choiceLabel2, s.choiceLabel3};
   }
-  void Clear() { host.traces.clear(); }
+  void Clear() { host.events.clear(); }
 };
 
 }  // namespace pp

@@ -61,7 +61,7 @@ TEST(Attack, FourGlassesMakeMissesOneInTwentyOne) {
   Face(bare, "的");
   bare.Seed(nearMiss);
   PlayerAttack(bare.g);
-  EXPECT_EQ(PlayerLines(bare)[1], "＞Miss");
+  EXPECT_EQ(LineAt(PlayerLines(bare), 1), "＞Miss");
 
   Play glasses;
   Face(glasses, "的");
@@ -75,7 +75,7 @@ TEST(Attack, FourGlassesMakeMissesOneInTwentyOne) {
   for (int id : {151, 152, 153, 154}) unlucky.s.itemCount[id] = 1;
   unlucky.Seed({Any(2), Not(10, 0), Between(210, 0, 9)});
   PlayerAttack(unlucky.g);
-  EXPECT_EQ(PlayerLines(unlucky)[1], "＞Miss");
+  EXPECT_EQ(LineAt(PlayerLines(unlucky), 1), "＞Miss");
 }
 
 TEST(Attack, TheDolbanSwordNotTheGrimoireWearsDefenceDown) {
@@ -107,13 +107,13 @@ TEST(Attack, FafnirsClawHalvesTheCriticalDenominator) {
   claw.s.itemCount[123] = 1;
   claw.Seed({Any(2), Not(100, 0), Is(10, 1)});
   PlayerAttack(claw.g);
-  EXPECT_EQ(PlayerLines(claw)[1], "＞クリティカル");
+  EXPECT_EQ(LineAt(PlayerLines(claw), 1), "＞クリティカル");
 
   Play bare;
   Face(bare, "的");
   bare.Seed({Any(2), Is(10, 1), Not(10, 0), Not(10, 0)});
   PlayerAttack(bare.g);
-  EXPECT_NE(PlayerLines(bare)[1], "＞クリティカル");
+  EXPECT_NE(LineAt(PlayerLines(bare), 1), "＞クリティカル");
 }
 
 TEST(Magic, TheModernGrimoireDoublesTheBoostRate) {
@@ -122,7 +122,7 @@ TEST(Magic, TheModernGrimoireDoublesTheBoostRate) {
   book.s.itemCount[122] = 1;
   book.Seed({Any(2), Any(0), Not(100, 0), Is(10, 1)});
   PlayerMagic(book.g);
-  EXPECT_EQ(PlayerLines(book)[1], "＞ブースト");
+  EXPECT_EQ(LineAt(PlayerLines(book), 1), "＞ブースト");
   EXPECT_EQ(book.s.mp, 4);
 
   // Fafnir's claw has no say in spells.
@@ -132,7 +132,7 @@ TEST(Magic, TheModernGrimoireDoublesTheBoostRate) {
   claw.Seed({Any(2), Any(0), Is(10, 1), Not(10, 0), Not(10, 0), Not(10, 0)});
   PlayerMagic(claw.g);
   EXPECT_EQ(claw.s.itemCount[123], 1);
-  EXPECT_NE(PlayerLines(claw)[1], "＞ブースト");
+  EXPECT_NE(LineAt(PlayerLines(claw), 1), "＞ブースト");
 }
 
 TEST(Debate, TheoryArmourLowersByTwentyAtMost) {
@@ -299,7 +299,7 @@ TEST(Battle, AWitchFightFromMeetingToVictory) {
   EXPECT_EQ(p.s.exp, 36);
   EXPECT_EQ(p.s.daysLeft, 364);
   EXPECT_TRUE(p.s.enemyName.empty());
-  EXPECT_EQ(p.host.TracesWith("\"ev\":\"choices\"").size(), 3u);
+  EXPECT_EQ(p.host.All<ChoicesEvent>().size(), 3u);
   EXPECT_EQ(p.Labels(), (Labels{"", "アイテム", "冒険!!!!"}));
 }
 

@@ -54,7 +54,7 @@ TEST(Victory, NothingHappensWhileBothStand) {
   p.s.enemyName.clear();
   p.s.enemyHp = 0;
   EXPECT_EQ(CheckDeath(p.g), 0);
-  EXPECT_TRUE(p.host.traces.empty());
+  EXPECT_TRUE(p.host.events.empty());
 }
 
 TEST(Victory, RewardsSaturateInsteadOfWrapping) {
@@ -184,7 +184,7 @@ TEST(GameOver, TheTwentiethDeathCriesOnce) {
   EXPECT_EQ(p.s.hp, 10);
   EXPECT_EQ(p.s.titlePhase, 0);
   EXPECT_EQ(p.Labels(), (Labels{"", "", "旅立つ"}));
-  EXPECT_EQ(p.host.TracesWith("my.bmp").size(), 1u);
+  EXPECT_EQ(p.host.Showed("my.bmp"), 1);
 
   Play again;
   again.s.deathCount = 20;

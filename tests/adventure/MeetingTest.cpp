@@ -38,7 +38,7 @@ TEST(Meeting, AnEmptySlotIsDrawnAgain) {
   EXPECT_EQ(m[0], "るーこと出会った....!!");
   EXPECT_EQ(p.s.itemCount[32], 1);
   EXPECT_EQ(p.s.records[7], 1);
-  EXPECT_EQ(p.host.TracesWith("\"channel\":4,\"file\":\"man.wav\"").size(), 1u);
+  EXPECT_EQ(p.host.Played("man.wav", 4), 1);
   EXPECT_EQ(p.Labels(), (Labels{"", "アイテム", "冒険!!!!"}));
 }
 
@@ -46,16 +46,16 @@ TEST(Meeting, TheRemotePictureComesBeforeTheThirdLine) {
   Play p;
   p.Seed({Is(10, 2)});
   MeetSomeone(p.g);
-  const auto& t = p.host.traces;
-  const auto remote = std::find_if(t.begin(), t.end(), [](const std::string& e) {
-    return e.find("remote.bmp") != std::string::npos;
+  const auto& t = p.host.events;
+  const auto remote = std::find_if(t.begin(), t.end(), [](const GameEvent& e) {
+    const auto* picture = std::get_if<PictureEvent>(&e);
+    return picture && picture->file == "remote.bmp";
   });
   ASSERT_NE(remote, t.end());
-  const auto next = std::find_if(remote, t.end(), [](const std::string& e) {
-    return e.find("\"ev\":\"message\"") != std::string::npos;
-  });
+  const auto next = std::find_if(
+      remote, t.end(), [](const GameEvent& e) { return std::holds_alternative<MessageEvent>(e); });
   ASSERT_NE(next, t.end());
-  EXPECT_NE(next->find(ConversationAt(2)->lines[2].text), std::string::npos);
+  EXPECT_EQ(std::get<MessageEvent>(*next).text, ConversationAt(2)->lines[2].text);
   EXPECT_EQ(p.s.records[7], 0);
 }
 

@@ -23,7 +23,7 @@ TEST(Opening, FivePicksOfStrengthGiveOneOneOneTwoTwo) {
   EXPECT_TRUE(p.Said("力が 1上昇"));
   EXPECT_TRUE(p.Said("力が 2上昇"));
   EXPECT_EQ(p.Labels(), (Labels{"", "", "冒険の始まり"}));
-  EXPECT_EQ(p.host.TracesWith("\"channel\":1,\"file\":\"bp.wav\"").size(), 5u);
+  EXPECT_EQ(p.host.Played("bp.wav", 1), 5);
 }
 
 TEST(Opening, PicksOfWisdomAndSpiritUseTheirOwnChannels) {
@@ -32,8 +32,8 @@ TEST(Opening, PicksOfWisdomAndSpiritUseTheirOwnChannels) {
   DispatchChoice(p.g, "精神");
   EXPECT_EQ(p.s.wisdom, 1);
   EXPECT_EQ(p.s.spirit, 1);
-  EXPECT_EQ(p.host.TracesWith("\"channel\":2,\"file\":\"bp.wav\"").size(), 1u);
-  EXPECT_EQ(p.host.TracesWith("\"channel\":0,\"file\":\"bp.wav\"").size(), 1u);
+  EXPECT_EQ(p.host.Played("bp.wav", 2), 1);
+  EXPECT_EQ(p.host.Played("bp.wav", 0), 1);
   EXPECT_EQ(p.Labels(), (Labels{"力", "知恵", "精神"}));
 }
 
@@ -73,7 +73,7 @@ TEST(Opening, AdvertisementHasElevenLinesAndReturnsToTheLogin) {
   EXPECT_EQ(lines.front(), "- DEVARID EDAZ Co.,Ltd. Presents -");
   EXPECT_EQ(lines[1], "当社のシミュレーターへようこそ");
   EXPECT_EQ(lines.back(), "ワンダーライフをあなたに…！");
-  EXPECT_EQ(p.host.TracesWith("\"ev\":\"wait\"").size(), 11u);
+  EXPECT_EQ(p.host.All<ClickWaitEvent>().size(), 11u);
   EXPECT_EQ(p.Labels(), (Labels{"", "", "旅立つ"}));
 }
 
@@ -82,7 +82,7 @@ TEST(Opening, UnknownLabelChangesNothing) {
   p.s.choiceLabel3 = "unchanged";
   DispatchChoice(p.g, "力 ");
   DispatchChoice(p.g, "");
-  EXPECT_TRUE(p.host.traces.empty());
+  EXPECT_TRUE(p.host.events.empty());
   EXPECT_EQ(p.s.strength, 0);
   EXPECT_EQ(p.s.choiceLabel3, "unchanged");
 }
@@ -111,7 +111,7 @@ TEST(Camp, TrainingWithFortyNineYenOnlyRefuses) {
   EXPECT_EQ(p.s.exp, 0);
   EXPECT_EQ(p.g.random.seed(), seed);
   EXPECT_TRUE(p.Messages().empty());
-  EXPECT_EQ(p.host.TracesWith("no.wav").size(), 1u);
+  EXPECT_EQ(p.host.Played("no.wav"), 1);
   EXPECT_EQ(p.Labels(), (Labels{"", "修行 \\-50", "冒険!!!!"}));
 }
 

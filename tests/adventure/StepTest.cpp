@@ -30,7 +30,7 @@ TEST(Border, TheThirtiethStepOfLevelZeroIsTheBorderAndSpendsNoDay) {
   EXPECT_EQ(p.s.deepestLevel, 1);
   EXPECT_EQ(p.s.deepestAu, 0);
   EXPECT_TRUE(p.Said("あなたは境界に到達しました!!"));
-  EXPECT_EQ(p.Messages()[1].rfind("上位のﾈｯﾄﾜｰｸ界 Level 1 [", 0), 0u);
+  EXPECT_EQ(LineAt(p.Messages(), 1).rfind("上位のﾈｯﾄﾜｰｸ界 Level 1 [", 0), 0u);
   // Level 1 is odd: the camp.
   EXPECT_EQ(p.Labels(), (Labels{"", "アイテム", "冒険!!!!"}));
 }
@@ -222,8 +222,9 @@ TEST(Encounters, LevelZeroFallsBackToNothingTwentyOneTimesInFiftyOne) {
     p.g.random.set_seed(SeedFor({Is(51, k)}));
     RollEncounter(p.g);
     const auto m = p.Messages();
-    return !m.empty() && (m[0] == FlavourLine(0) || m[0] == FlavourLine(1)) &&
-           p.host.traces.front().find("load.bmp") != std::string::npos;
+    const auto* first = std::get_if<PictureEvent>(&p.host.events.front());
+    return !m.empty() && (m[0] == FlavourLine(0) || m[0] == FlavourLine(1)) && first &&
+           first->file == "load.bmp";
   };
   int withMoney = 0, withoutMoney = 0;
   for (int32_t k = 0; k < 51; ++k) {

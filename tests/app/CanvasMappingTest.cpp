@@ -7,16 +7,6 @@
 namespace pp {
 namespace {
 
-TEST(CanvasMapping, ScaleIsTheLargestWholeFactorThatFits) {
-  EXPECT_EQ(FitScale(390, 260), 1);
-  EXPECT_EQ(FitScale(1279, 1000), 3) << "4 x 390 = 1560 is too wide";
-  EXPECT_EQ(FitScale(1920, 1040), 4) << "the height decides: 5 x 260 = 1300";
-  EXPECT_EQ(FitScale(360, 640), 1) << "a phone held upright still shows the picture";
-  EXPECT_EQ(FitScale(0, -5), 1);
-  EXPECT_EQ(FitScale(std::numeric_limits<double>::quiet_NaN(), 900), 1);
-  EXPECT_EQ(FitScale(1e12, 1e12), 64);
-}
-
 TEST(CanvasMapping, PointsOnTheShownCanvasLandOnThePixelUnderThem) {
   // Three times as large: each picture pixel covers three CSS pixels.
   EXPECT_EQ(ToPicture(0, 0, 1170, 780).x, 0);

@@ -54,7 +54,7 @@ TEST(Routing, ClickOnAButtonTakesTheChoiceAndOnThePictureOnlyEndsTheWait) {
   HandleEvent(f.g, Event(Type::MouseDown, 322, 200));
   EXPECT_EQ(f.g.state.choicesEnabled, 0);
   EXPECT_EQ(f.g.state.choiceBlink2, 1);
-  EXPECT_EQ(f.host.TracesWith("pi.wav").size(), 1u);
+  EXPECT_EQ(f.host.Played("pi.wav"), 1);
 }
 
 TEST(Closing, DuringAWaitEndsItAndSavesOnce) {
@@ -73,7 +73,7 @@ TEST(Closing, DuringAWaitEndsItAndSavesOnce) {
   // Later messages are silent, and a second close does not save again.
   std::filesystem::remove(saved);
   AddMessage(g, "もう聞こえない");
-  EXPECT_TRUE(host.TracesWith("もう聞こえない").empty());
+  EXPECT_TRUE(host.Messages().empty());
   HandleEvent(g, Event(Type::Close));
   EXPECT_FALSE(std::filesystem::exists(saved));
 }

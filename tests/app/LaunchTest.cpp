@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/TestData.h"
-#include "state/AtomicFile.h"
+#include "core/AtomicFile.h"
 
 namespace pp {
 namespace {
@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 TEST(Launch, TheCommandLineWinsForTheRunAndOnlyWindowChoicesAreWrittenBack) {
   test::TempData temp;
-  const UserEnvironment env{(temp.root / "home").string(), "", "", temp.root / "bin"};
+  const UserEnvironment env{(temp.root / "home").string(), "", "", temp.root / "bin", ""};
   const fs::path file = temp.root / "home" / ".config" / "panipani" / "settings.ini";
   fs::create_directories(file.parent_path());
   std::ofstream(file) << "# kept\nscale = 4\nfullscreen = true\nlater = 1\n";
@@ -50,7 +50,7 @@ TEST(Launch, TheCommandLineWinsForTheRunAndOnlyWindowChoicesAreWrittenBack) {
 
 TEST(Launch, SpeechAndTheFontComeFromTheFileUnlessTheCommandLineSaysSo) {
   test::TempData temp;
-  const UserEnvironment env{(temp.root / "home").string(), "", "", temp.root / "bin"};
+  const UserEnvironment env{(temp.root / "home").string(), "", "", temp.root / "bin", ""};
   const fs::path file = temp.root / "settings.ini";
   std::ofstream(file) << "speak = yes\nfont = /usr/share/fonts/X11/misc/shnmk12.pcf.gz\n";
   ProgramOptions o;

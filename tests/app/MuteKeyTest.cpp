@@ -18,7 +18,7 @@ TEST(MuteKey, TogglesTheOutputAndNothingElse) {
   HandleEvent(g, m);
   EXPECT_FALSE(g.config.mute);
   EXPECT_TRUE(host.confirms.empty());
-  EXPECT_TRUE(host.traces.empty());
+  EXPECT_TRUE(host.events.empty());
 }
 
 }  // namespace

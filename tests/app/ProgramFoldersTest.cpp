@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/TestData.h"
-#include "state/AtomicFile.h"
+#include "core/AtomicFile.h"
 #include "state/SaveFile.h"
 
 namespace pp {

@@ -10,7 +10,10 @@
 
 #include "app/Program.h"
 #include "app/TestData.h"
+#include "automation/CommandEncoder.h"
+#include "automation/CommandScript.h"
 #include "game/Game.h"
+#include "platform/InputLayout.h"
 #include "platform/headless/HeadlessHost.h"
 #include "ui/Messages.h"
 
@@ -29,6 +32,60 @@ std::vector<std::string> RunScript(const test::TempData& data, const std::string
   for (std::string line; std::getline(text, line);)
     if (line.rfind(prefix, 0) == 0) lines.push_back(line);
   return lines;
+}
+
+// What the recorder and the browser write, the parser reads back as the same input.
+TEST(Protocol, EveryEncodedInputParsesBackToItself) {
+  using T = HostEvent::Type;
+  auto make = [](T type, int x, int y, int value = 0, std::string text = {}) {
+    HostEvent e;
+    e.type = type;
+    e.x = x;
+    e.y = y;
+    e.value = value;
+    e.text = std::move(text);
+    return e;
+  };
+  const std::vector<HostEvent> inputs = {
+      make(T::Tick, 0, 0),
+      make(T::MouseDown, kPictureClickX, kPictureClickY),
+      make(T::MouseDown, 300, 230),
+      make(T::MouseDown, -5, 9000),
+      make(T::MouseMove, kPictureClickX, kPictureClickY),
+      make(T::MouseMove, kChoiceCentreX, ChoiceCentreY(1)),
+      make(T::MouseMove, kChoiceCentreX, ChoiceCentreY(3)),
+      make(T::MouseMove, kChoiceCentreX + 1, ChoiceCentreY(2)),
+      make(T::MouseUp, kPictureClickX, kPictureClickY),
+      make(T::Wheel, 0, 0, -3),
+      make(T::Key, 0, 0, HostKey::kPadEnter),
+      make(T::Key, 0, 0, 0x1FF),
+      make(T::KeyUp, 0, 0, HostKey::kControl),
+      make(T::Choose, 0, 0, 2),
+      make(T::Command, 0, 0, 0, "set enemyName 黒い 影"),
+      make(T::Close, 0, 0),
+  };
+  std::string script;
+  for (const HostEvent& e : inputs) {
+    const std::optional<std::string> line = CommandLineFor(e);
+    ASSERT_TRUE(line) << static_cast<int>(e.type);
+    script += *line + "\n";
+  }
+  EXPECT_EQ(script.substr(0, 18), "tick\nclick\nmouse d");
+  std::vector<std::string> errors;
+  std::istringstream in(script);
+  CommandScript parser(in, [&](const std::string& e) { errors.push_back(e); });
+  for (const HostEvent& e : inputs) {
+    const HostEvent back = parser.Next();
+    EXPECT_EQ(back.type, e.type) << script;
+    EXPECT_EQ(back.value, e.value);
+    EXPECT_EQ(back.text, e.text);
+    if (e.type != T::Tick && e.type != T::Close && e.type != T::Command) {
+      EXPECT_EQ(back.x, e.x);
+      EXPECT_EQ(back.y, e.y);
+    }
+  }
+  EXPECT_TRUE(errors.empty());
+  EXPECT_FALSE(CommandLineFor(make(T::AudioDone, 0, 0))) << "no command makes a finished block";
 }
 
 TEST(Protocol, DuringAWaitOtherCommandsRunAndTheWaitGoesOn) {

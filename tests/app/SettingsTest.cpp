@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/TestData.h"
-#include "state/AtomicFile.h"
+#include "core/AtomicFile.h"
 
 namespace pp {
 namespace {

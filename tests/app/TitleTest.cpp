@@ -18,11 +18,11 @@ struct TitleFixture {
     g.state.titlePhase = -2;
   }
   // The sound, picture and choices events since the last call.
-  std::vector<std::string> Shown() {
-    std::vector<std::string> out;
-    for (; seen < host.traces.size(); ++seen)
-      if (host.traces[seen].find(R"("ev":"message")") == std::string::npos)
-        out.push_back(host.traces[seen]);
+  std::vector<GameEvent> Shown() {
+    std::vector<GameEvent> out;
+    for (; seen < host.events.size(); ++seen)
+      if (!std::holds_alternative<MessageEvent>(host.events[seen]))
+        out.push_back(host.events[seen]);
     return out;
   }
   void Click(int x = 100, int y = 100) {
@@ -41,8 +41,7 @@ TEST(Title, NewPlayerSeesTheSecondTitleBeforeTheLogin) {
   f.Click();
   EXPECT_EQ(f.g.state.titlePhase, -1);
   EXPECT_EQ(f.Shown(),
-            (std::vector<std::string>{R"({"ev":"sound","channel":0,"file":"start.wav"})",
-                                      R"({"ev":"picture","file":"title2.bmp","ok":true})"}));
+            (std::vector<GameEvent>{SoundEvent{0, "start.wav"}, PictureEvent{"title2.bmp", true}}));
   // The second title fills the picture and is shown at once: no frame runs in this phase.
   EXPECT_EQ(f.g.cg.Pixel(0, 0), test::kTitle2Colour);
   EXPECT_EQ(f.g.cg.Pixel(389, 259), test::kTitle2Colour);
@@ -51,9 +50,8 @@ TEST(Title, NewPlayerSeesTheSecondTitleBeforeTheLogin) {
   f.Click(300, 230);  // where button 3 will be: still only the picture
   EXPECT_EQ(f.g.state.titlePhase, 0);
   EXPECT_EQ(f.Shown(),
-            (std::vector<std::string>{R"({"ev":"sound","channel":3,"file":"start2.wav"})",
-                                      R"({"ev":"picture","file":"login.bmp","ok":true})",
-                                      R"({"ev":"choices","labels":["","","旅立つ"]})"}));
+            (std::vector<GameEvent>{SoundEvent{3, "start2.wav"}, PictureEvent{"login.bmp", true},
+                                    ChoicesEvent{{"", "", "旅立つ"}}}));
   EXPECT_EQ(f.g.haikei.Pixel(50, 30), test::kLoginColour);
 
   // From the login screen on, a click on the picture ends a wait.
@@ -61,7 +59,7 @@ TEST(Title, NewPlayerSeesTheSecondTitleBeforeTheLogin) {
   f.Click();
   EXPECT_EQ(f.g.state.clickState, 1);
   EXPECT_EQ(f.g.state.titlePhase, 0);
-  EXPECT_EQ(f.Shown(), (std::vector<std::string>{R"({"ev":"sound","channel":2,"file":"1.wav"})"}));
+  EXPECT_EQ(f.Shown(), (std::vector<GameEvent>{SoundEvent{2, "1.wav"}}));
 }
 
 TEST(Title, ReturningPlayerGoesStraightToTheLogin) {
@@ -70,9 +68,8 @@ TEST(Title, ReturningPlayerGoesStraightToTheLogin) {
   f.Click();
   EXPECT_EQ(f.g.state.titlePhase, 0);
   EXPECT_EQ(f.Shown(),
-            (std::vector<std::string>{R"({"ev":"sound","channel":3,"file":"start2.wav"})",
-                                      R"({"ev":"picture","file":"login.bmp","ok":true})",
-                                      R"({"ev":"choices","labels":["","Promortion","旅立つ"]})"}));
+            (std::vector<GameEvent>{SoundEvent{3, "start2.wav"}, PictureEvent{"login.bmp", true},
+                                    ChoicesEvent{{"", "Promortion", "旅立つ"}}}));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 UserEnvironment Env(std::string home, std::string xdgData, std::string xdgConfig) {
-  return UserEnvironment{std::move(home), std::move(xdgData), std::move(xdgConfig), {}};
+  return UserEnvironment{std::move(home), std::move(xdgData), std::move(xdgConfig), {}, {}};
 }
 
 TEST(UserPaths, SaveFolderAndSettingsFollowTheXdgVariables) {

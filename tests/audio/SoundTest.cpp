@@ -8,8 +8,9 @@
 #include <iterator>
 
 #include "AudioTestSupport.h"
-#include "audio/Sound.h"
+#include "audio/SoundSystem.h"
 #include "game/Game.h"
+#include "game/Sound.h"
 #include "platform/NullAudioDevice.h"
 #include "support/TestHost.h"
 
@@ -93,28 +94,28 @@ class SoundTest : public ::testing::Test {
 TEST_F(SoundTest, StartPlayAndStop) {
   Game g(host, config, 1);
   StartSound(g);
-  ASSERT_TRUE(g.sound && g.sound->waveMix);
-  EXPECT_EQ(g.sound->waveMix->Channels(), 63);
-  EXPECT_TRUE(g.sound->waveMix->Activated());
-  EXPECT_EQ(g.sound->mixer.Settings().sampleRate, 22050);  // the shipped settings
-  for (const Wave* w : g.sound->channelWave) ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(g.sound && g.sound->waveMix());
+  EXPECT_EQ(g.sound->waveMix()->Channels(), 63);
+  EXPECT_TRUE(g.sound->waveMix()->Activated());
+  EXPECT_EQ(g.sound->mixer().Settings().sampleRate, 22050);  // the shipped settings
+  for (int ch = 0; ch < 6; ++ch) ASSERT_NE(g.sound->channelWave(ch), nullptr);
 
-  const Wave* before = g.sound->channelWave[1];
+  const Wave* before = g.sound->channelWave(1);
   PlayWave(g, 1, "nothing.wav");
-  EXPECT_EQ(g.sound->channelWave[1], before);  // a failed open keeps the handle
+  EXPECT_EQ(g.sound->channelWave(1), before);  // a failed open keeps the handle
   PlayWave(g, 1, "moji.wav");
   PlayWave(g, 1, "moji.wav");  // queued behind the first
   PlayWave(g, 6, "moji.wav");  // no such channel: traced, not played
-  EXPECT_EQ(host.TracesWith("\"sound\"").size(), 4u);
-  EXPECT_EQ(host.traces.back(), R"({"ev":"sound","channel":6,"file":"moji.wav"})");
+  EXPECT_EQ(host.All<SoundEvent>().size(), 4u);
+  EXPECT_EQ(host.events.back(), GameEvent(SoundEvent{6, "moji.wav"}));
 
   // The first moji.wav was replaced while queued: it is freed only once heard.
-  ASSERT_EQ(g.sound->replaced.size(), 1u);
-  const Wave* firstMoji = g.sound->replaced[0];
-  EXPECT_TRUE(g.sound->mixer.IsWaveQueued(firstMoji));
+  ASSERT_EQ(g.sound->replaced().size(), 1u);
+  const Wave* firstMoji = g.sound->replaced()[0];
+  EXPECT_TRUE(g.sound->mixer().IsWaveQueued(firstMoji));
   for (int i = 0; i < 10; ++i) host.Tick(g);
-  EXPECT_TRUE(g.sound->replaced.empty());
-  EXPECT_FALSE(g.sound->mixer.IsWaveQueued(firstMoji));
+  EXPECT_TRUE(g.sound->replaced().empty());
+  EXPECT_FALSE(g.sound->mixer().IsWaveQueued(firstMoji));
 
   StopSound(g);
   EXPECT_EQ(g.sound, nullptr);
@@ -125,10 +126,10 @@ TEST_F(SoundTest, WithoutAnAudioDeviceTheGameIsSilent) {
   Game g(plain, config, 1);
   StartSound(g);
   ASSERT_TRUE(g.sound);
-  EXPECT_FALSE(g.sound->waveMix);
+  EXPECT_FALSE(g.sound->waveMix());
   PlayWave(g, 4, "pi.wav");
   PumpSound(g);
-  EXPECT_EQ(plain.TracesWith("\"sound\"").size(), 1u);
+  EXPECT_EQ(plain.All<SoundEvent>().size(), 1u);
   StopSound(g);
 }
 

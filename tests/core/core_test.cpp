@@ -9,6 +9,7 @@
 #include "core/Int32.h"
 #include "core/Json.h"
 #include "core/Random.h"
+#include "support/Scratch.h"
 
 namespace pp {
 namespace {
@@ -18,8 +19,8 @@ TEST(RandomTest, MatchesHandComputedSequence) {
   RandomGenerator r(12345);
   EXPECT_EQ(r.Next(100), 38);  // seed 1655067934
   EXPECT_EQ(r.seed(), 1655067934u);
-  EXPECT_EQ(r.Next(6), 1);     // seed 1242767767
-  EXPECT_EQ(r.Next(1000), 79); // seed 342459380
+  EXPECT_EQ(r.Next(6), 1);      // seed 1242767767
+  EXPECT_EQ(r.Next(1000), 79);  // seed 342459380
   r.Next(0);
   r.Next(-5);
   EXPECT_EQ(r.Next(INT32_MAX), 733578529);
@@ -67,12 +68,12 @@ TEST(Cp932Test, BackslashStaysOneByte) {
 
 TEST(Cp932Test, RejectsInvalidBytesAndUnmappableText) {
   EXPECT_FALSE(Cp932ToUtf8(std::string("\x81", 1)));  // lead byte cut off
-  EXPECT_FALSE(Utf8ToCp932("\xF0\x9F\x98\x80"));        // an emoji has no code
+  EXPECT_FALSE(Utf8ToCp932("\xF0\x9F\x98\x80"));      // an emoji has no code
 }
 
 TEST(FileLookupTest, FindsNamesWhateverTheirCase) {
   namespace fs = std::filesystem;
-  fs::path dir = fs::temp_directory_path() / "panipani_lookup_test";
+  fs::path dir = test::ScratchPath("lookup");
   fs::remove_all(dir);
   fs::create_directories(dir / "CG");
   std::ofstream(dir / "CG" / "Title.BMP") << "x";

@@ -42,6 +42,15 @@ TEST(Icons, EverySizeComesFromTheLargestCanvasThatDividesItWithRoundedCorners) {
   }
 }
 
+TEST(Icons, TheMaskableIconKeepsItsCorners) {
+  const Sources src = TestSources();
+  const auto icons =
+      RenderIcons(Canvases("scene m 32 32\n fill 1\nend\n"), src, kMaskableIconSizes, false);
+  for (const auto& [size, img] : icons)
+    for (auto [x, y] : {std::pair{0, 0}, {size - 1, size - 1}})
+      EXPECT_EQ(img.At(x, y), src.palette.Index('1')) << size << ": the corner stays";
+}
+
 TEST(Icons, CanvasesThatCannotMakeTheSizesAreRefused) {
   const Sources src = TestSources();
   auto error = [&](const std::string& text) {

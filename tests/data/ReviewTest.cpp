@@ -9,6 +9,7 @@
 #include "datagen/Review.h"
 #include "datagen/SourceText.h"
 #include "datagen/Synth.h"
+#include "support/Scratch.h"
 
 namespace pp::datagen {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path FreshDir(const std::string& name) {
-  fs::path dir = fs::temp_directory_path() / ("panipani_review_" + name);
+  fs::path dir = test::ScratchPath("review-" + name);
   fs::remove_all(dir);
   fs::create_directories(dir / "dat");
   return dir;

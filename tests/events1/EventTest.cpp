@@ -34,7 +34,7 @@ TEST(Trap, EachGradeShowsItsOwnDisarmedPicture) {
     p.s.itemCount[1] = 2;
     DispatchChoice(p.g, label);
     EXPECT_EQ(p.s.itemCount[1], 1);
-    EXPECT_EQ(p.host.TracesWith("\"file\":\"" + picture + "\"").size(), 1u);
+    EXPECT_EQ(p.host.Showed(picture), 1);
     EXPECT_TRUE(p.Said("罠外しツールを使って罠を解除!!"));
     EXPECT_EQ(p.Labels(), kCamp);
   }

@@ -31,14 +31,15 @@ TEST(Conversation, TheRemoteStaysUntilTheEndOfSlotTwo) {
   // The pictures shown up to the last of the six blue lines (the camp shows its own after).
   std::vector<std::string> pictures;
   int blueLines = 0;
-  for (const auto& t : p.host.traces) {
-    if (t.find("\"ev\":\"picture\"") != std::string::npos && blueLines < 6) pictures.push_back(t);
-    if (t.find("\"colour\":\"blue\"") != std::string::npos) ++blueLines;
+  for (const GameEvent& e : p.host.events) {
+    if (const auto* picture = std::get_if<PictureEvent>(&e); picture && blueLines < 6)
+      pictures.push_back(picture->file);
+    if (const auto* message = std::get_if<MessageEvent>(&e);
+        message && message->colourName == "blue")
+      ++blueLines;
   }
   EXPECT_EQ(blueLines, 6);
-  ASSERT_EQ(pictures.size(), 2u);
-  EXPECT_NE(pictures[0].find("ppoorrnn.bmp"), std::string::npos);
-  EXPECT_NE(pictures[1].find("remote.bmp"), std::string::npos);
+  EXPECT_EQ(pictures, (std::vector<std::string>{"ppoorrnn.bmp", "remote.bmp"}));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(Fishing, ResultsTenAndElevenBothLandTheLegendaryFish) {
     DispatchChoice(p.g, "釣りin池");
     EXPECT_EQ(p.s.itemCount[104], 1);
     EXPECT_EQ(p.s.itemCount[102], 2);
-    EXPECT_EQ(p.host.TracesWith("fishgood.wav").size(), f == 10 ? 1u : 0u);
+    EXPECT_EQ(p.host.Played("fishgood.wav"), f == 10 ? 1 : 0);
     EXPECT_EQ(p.Messages().front(), "イズミミズ 残:2個");
     EXPECT_EQ(p.Labels(), kCamp);
   }
@@ -77,7 +77,7 @@ TEST(Fishing, FiveEyesFightsWithItsScale) {
   EXPECT_EQ(p.s.enemyMaxHp, 4 + 10 + 15);
   EXPECT_EQ(p.s.enemyDefence, 4);
   EXPECT_EQ(p.s.enemyDropItem, 103);
-  EXPECT_EQ(p.host.TracesWith("\"channel\":3,\"file\":\"enemy.wav\"").size(), 1u);
+  EXPECT_EQ(p.host.Played("enemy.wav", 3), 1);
   EXPECT_EQ(p.Labels()[0], "攻撃");
 }
 
@@ -120,7 +120,7 @@ TEST(Door, TheElectronicKeyOpensAndIsSpent) {
   DispatchChoice(p.g, "電子キーを使う→扉");
   EXPECT_EQ(p.s.itemCount[116], 0);
   EXPECT_TRUE(p.Said("扉は開いた!!"));
-  EXPECT_EQ(p.host.TracesWith("door2.bmp").size(), 1u);
+  EXPECT_EQ(p.host.Showed("door2.bmp"), 1);
   EXPECT_EQ(p.Labels(), kCamp);
 }
 
@@ -181,9 +181,8 @@ TEST(BlockRelease, TwentySuccessesAndNotOneMore) {
   EXPECT_EQ(p.s.records[8], 1);
   EXPECT_EQ(p.s.daysLeft, 365 - attempts);
   EXPECT_EQ(p.Labels(), kCamp);
-  const auto lu = p.host.TracesWith("lu.bmp");
-  EXPECT_EQ(lu.size(), 2u);
-  EXPECT_EQ(p.host.TracesWith("you.bmp").size(), 1u);
+  EXPECT_EQ(p.host.Showed("lu.bmp"), 2);
+  EXPECT_EQ(p.host.Showed("you.bmp"), 1);
 }
 
 }  // namespace

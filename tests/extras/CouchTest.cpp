@@ -16,20 +16,12 @@
 namespace pp {
 namespace {
 
-using Kind = Report::Kind;
 using Type = HostEvent::Type;
 
-Report Said(Kind kind, std::string text = {}) {
-  Report r;
-  r.kind = kind;
-  r.text = std::move(text);
-  return r;
-}
+GameEvent Said(std::string text) { return MessageEvent{4, "plain", 0, std::move(text)}; }
 
-Report Buttons(std::string a, std::string b, std::string c) {
-  Report r = Said(Kind::Choices);
-  r.labels = {std::move(a), std::move(b), std::move(c)};
-  return r;
+GameEvent Buttons(std::string a, std::string b, std::string c) {
+  return ChoicesEvent{{std::move(a), std::move(b), std::move(c)}};
 }
 
 HostEvent Input(Type type, int value = 0) {
@@ -72,32 +64,32 @@ TEST(AutoAdvance, EndsAWaitAfterTheReadingTimeOfTheLinesSinceTheLastOne) {
   EXPECT_TRUE(a.OnInput(Input(Type::Key, HostKey::kA))) << "A is the addition's own";
   EXPECT_TRUE(a.AutoOn() && a.Visible());
   // 5 + 2 characters (counted as characters, not bytes): 1200 + 350 ms.
-  a.OnReport(Said(Kind::Message, "abcde"));
-  a.OnReport(Said(Kind::Message, "痛い"));
+  a.OnEvent(Said("abcde"));
+  a.OnEvent(Said("痛い"));
   a.Due(0);
-  a.OnReport(Said(Kind::Wait));
+  a.OnEvent(ClickWaitEvent{});
   EXPECT_EQ(FirstClick(a, 20, 5000), 1560);
   EXPECT_EQ(FirstClick(a, 1580, 9000), -1) << "one click for one wait";
 
   // The next wait counts only what came after the last one; the open panel and a held input
   // (no question for seconds) stop the count.
-  a.OnReport(Said(Kind::Wait));
+  a.OnEvent(ClickWaitEvent{});
   EXPECT_EQ(FirstClick(a, 9020, 9500), -1);
-  a.OnReport(Said(Kind::Panel));
+  a.OnEvent(PanelEvent{});
   EXPECT_EQ(FirstClick(a, 9520, 20000), -1);
-  a.OnReport(Said(Kind::PanelHidden));
+  a.OnEvent(PanelHiddenEvent{});
   a.Due(40000);
   EXPECT_EQ(FirstClick(a, 40020, 50000), 40000 + 1200 - 500);
 
   // The player's own click ends the wait: nothing more comes for it.
-  a.OnReport(Said(Kind::Wait));
+  a.OnEvent(ClickWaitEvent{});
   EXPECT_FALSE(a.OnInput(Input(Type::Key, HostKey::kSpace))) << "Space goes on to the game";
   EXPECT_EQ(FirstClick(a, 50020, 60000), -1);
   // A choice offered is never taken, however long it waits.
-  a.OnReport(Buttons("", "", "冒険!!!!"));
+  a.OnEvent(Buttons("", "", "冒険!!!!"));
   EXPECT_EQ(FirstClick(a, 60020, 90000), -1);
   EXPECT_TRUE(a.OnInput(Input(Type::Key, HostKey::kA)));
-  a.OnReport(Said(Kind::Wait));
+  a.OnEvent(ClickWaitEvent{});
   EXPECT_EQ(FirstClick(a, 90020, 99000), -1) << "off again";
 }
 
@@ -107,17 +99,17 @@ TEST(AutoAdvance, FastForwardEndsEveryWaitAtOnceWhileCtrlIsHeld) {
   EXPECT_TRUE(a.Visible());
   EXPECT_EQ(FirstClick(a, 0, 1000), -1) << "no wait, no click";
   for (int i = 0; i < 3; ++i) {
-    a.OnReport(Said(Kind::Message, "とても長い一行のメッセージ"));
-    a.OnReport(Said(Kind::Wait));
+    a.OnEvent(Said("とても長い一行のメッセージ"));
+    a.OnEvent(ClickWaitEvent{});
     EXPECT_EQ(FirstClick(a, 2000 + i * 100, 2000 + i * 100), 2000 + i * 100);
   }
-  a.OnReport(Said(Kind::Panel));
-  a.OnReport(Said(Kind::Wait));
+  a.OnEvent(PanelEvent{});
+  a.OnEvent(ClickWaitEvent{});
   EXPECT_EQ(FirstClick(a, 3000, 3000), -1) << "not while the panel is open";
-  a.OnReport(Said(Kind::PanelHidden));
+  a.OnEvent(PanelHiddenEvent{});
   EXPECT_EQ(FirstClick(a, 3020, 3020), 3020);
   EXPECT_TRUE(a.OnInput(Input(Type::KeyUp, HostKey::kControl)));
-  a.OnReport(Said(Kind::Wait));
+  a.OnEvent(ClickWaitEvent{});
   EXPECT_EQ(FirstClick(a, 3040, 4000), -1) << "released: the wait is the player's again";
   EXPECT_FALSE(a.Visible());
 }
@@ -143,7 +135,7 @@ Made Press(KeyboardChoices& k, int key) {
 
 TEST(KeyboardChoices, TheHighlightMovesOverTheVisibleButtonsAndWraps) {
   KeyboardChoices k;
-  k.OnReport(Buttons("", "休む", "冒険!!!!"));
+  k.OnEvent(Buttons("", "休む", "冒険!!!!"));
   EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kSpace))) << "no highlight: Space clicks";
   auto moves = [&](int key, int button) {
     Made m = Press(k, key);
@@ -161,12 +153,12 @@ TEST(KeyboardChoices, TheHighlightMovesOverTheVisibleButtonsAndWraps) {
 
   // A taken choice or new buttons drop the highlight, so that Space clicks again; the arrows go
   // on from where the pointer is, the mouse's too.
-  k.OnReport(Said(Kind::Chosen, "休む"));
+  k.OnEvent(ChosenEvent{2, "休む"});
   EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kSpace)));
   HostEvent mouse = Input(Type::MouseMove);
   mouse.x = kChoiceCentreX;
   mouse.y = ChoiceCentreY(1);
-  k.OnReport(Buttons("力", "知恵", "精神"));
+  k.OnEvent(Buttons("力", "知恵", "精神"));
   EXPECT_FALSE(k.OnInput(mouse));
   EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kSpace))) << "the mouse hovers; it does not arm";
   moves(HostKey::kUp, 3);
@@ -175,11 +167,11 @@ TEST(KeyboardChoices, TheHighlightMovesOverTheVisibleButtonsAndWraps) {
   EXPECT_EQ(pressed.button, 3);
 
   // The open panel has the arrows and Space; with no button shown the keys go on too.
-  k.OnReport(Said(Kind::Panel));
+  k.OnEvent(PanelEvent{});
   EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kDown)));
   EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kSpace)));
-  k.OnReport(Said(Kind::PanelHidden));
-  k.OnReport(Buttons("", "", ""));
+  k.OnEvent(PanelHiddenEvent{});
+  k.OnEvent(Buttons("", "", ""));
   EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kDown)));
 }
 

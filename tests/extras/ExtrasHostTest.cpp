@@ -8,7 +8,6 @@
 namespace pp {
 namespace {
 
-using Kind = Report::Kind;
 using Type = HostEvent::Type;
 
 HostEvent Input(Type type, int value = 0) {
@@ -18,46 +17,11 @@ HostEvent Input(Type type, int value = 0) {
   return e;
 }
 
-TEST(Report, ReadsTheGamesOwnEventsBack) {
-  auto message = ReadReport(
-      R"({"ev":"message","kind":307,"colour":"red","text":"\"痛い\" \\ a\r\nb\u0001 \ud83d\ude00"})");
-  ASSERT_TRUE(message);
-  EXPECT_EQ(message->kind, Kind::Message);
-  EXPECT_EQ(message->number, 307);
-  EXPECT_EQ(message->colour, "red");
-  EXPECT_EQ(message->text, "\"痛い\" \\ a\r\nb\x01 😀");
-
-  auto choices = ReadReport(R"({"ev":"choices","labels":["","休む","冒険!!!!"]})");
-  ASSERT_TRUE(choices);
-  EXPECT_EQ(choices->labels, (std::array<std::string, 3>{"", "休む", "冒険!!!!"}));
-
-  auto chosen = ReadReport(R"({"ev":"chosen","button":3,"label":"旅立つ"})");
-  ASSERT_TRUE(chosen);
-  EXPECT_EQ(chosen->kind, Kind::Chosen);
-  EXPECT_EQ(chosen->number, 3);
-  EXPECT_EQ(chosen->text, "旅立つ");
-
-  auto sound = ReadReport(R"({"ev":"sound","channel":1,"file":"moji.wav"})");
-  ASSERT_TRUE(sound);
-  EXPECT_EQ(sound->kind, Kind::Sound);
-  EXPECT_EQ(sound->text, "moji.wav");
-
-  // Nested values are stepped over; unknown events are Other.
-  auto state = ReadReport(R"({"ev":"state","money":5,"itemCount":{"12":3},"bed":[[1,"}"]]})");
-  ASSERT_TRUE(state);
-  EXPECT_EQ(state->kind, Kind::Other);
-  EXPECT_EQ(ReadReport(R"({"ev":"panel-hidden"})")->kind, Kind::PanelHidden);
-
-  for (const char* bad : {"", "{", R"({"ev":"message","text":"cut)", R"({"ev":"wait"} x)",
-                          R"({"text":"no ev"})", R"({"ev":"message","text":"\u12"})"})
-    EXPECT_FALSE(ReadReport(bad)) << bad;
-}
-
 // An addition that takes key L, holds the input while "open", makes a click when asked and
 // paints the top-left pixel.
 class Probe : public Extra {
  public:
-  void OnReport(const Report& r) override { reports.push_back(r.kind); }
+  void OnEvent(const GameEvent& e) override { events.push_back(e); }
   bool OnInput(const HostEvent& e) override {
     seen.push_back(e.type);
     if (e.type == Type::Key && e.value == HostKey::kL) {
@@ -75,7 +39,7 @@ class Probe : public Extra {
   bool Visible() const override { return open; }
   void DrawOver(Surface& picture) override { picture.Fill(0x123456); }
 
-  std::vector<Kind> reports;
+  std::vector<GameEvent> events;
   std::vector<Type> seen;
   bool open = false;
   bool clickDue = false;
@@ -86,9 +50,9 @@ TEST(ExtrasHost, AdditionsTakeHoldAndDrawWithoutTouchingTheGamesPicture) {
   ExtrasHost host(inner);
   Probe& probe = host.Add(std::make_unique<Probe>());
 
-  host.Trace(R"({"ev":"wait"})");
-  EXPECT_EQ(inner.traces, std::vector<std::string>{R"({"ev":"wait"})"});
-  EXPECT_EQ(probe.reports, std::vector<Kind>{Kind::Wait});
+  host.Report(ClickWaitEvent{});
+  EXPECT_EQ(inner.events, std::vector<GameEvent>{ClickWaitEvent{}});
+  EXPECT_EQ(probe.events, std::vector<GameEvent>{ClickWaitEvent{}});
 
   Surface frame(390, 260);
   frame.Fill(0xABCDEF);

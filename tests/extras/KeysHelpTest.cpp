@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "extras/ExtrasHost.h"
+#include "extras/KeyNotice.h"
 #include "extras/KeysHelp.h"
-#include "extras/Notice.h"
 #include "extras/log/LogExtra.h"
 #include "gfx/Text.h"
 #include "support/TestHost.h"
@@ -52,11 +52,11 @@ TEST(KeysHelp, ListsEveryWindowKeyAndClosesOnAnyKeyOrClickWithoutPassingIt) {
   EXPECT_FALSE(help.Visible());
 }
 
-TEST(Notice, SaysWhatMDidAndFadesAway) {
+TEST(KeyNotice, SaysWhatMDidAndFadesAway) {
   TestHost inner;
   ExtrasHost host(inner);
   TextRenderer text;
-  Notice& notice = host.Add(std::make_unique<Notice>(
+  KeyNotice& notice = host.Add(std::make_unique<KeyNotice>(
       text, [&inner] { return inner.nowMs; }, /*muted=*/false));
   Surface frame(390, 260, 0);
   host.Present(frame);
@@ -69,11 +69,11 @@ TEST(Notice, SaysWhatMDidAndFadesAway) {
   for (int y = 0; y < 20; ++y)
     for (int x = 250; x < 390; ++x) lit += shown.Pixel(x, y) == Hex(0xFFDD66);
   EXPECT_GT(lit, 30) << "the line at the top right";
-  inner.nowMs += Notice::kShownMs + Notice::kFadeMs / 2;
+  inner.nowMs += KeyNotice::kShownMs + KeyNotice::kFadeMs / 2;
   host.Present(frame);
   EXPECT_TRUE(notice.Visible());
   EXPECT_NE(inner.lastFrame.Pixel(389, 0), Hex(0xFFDD66));
-  inner.nowMs += Notice::kFadeMs;
+  inner.nowMs += KeyNotice::kFadeMs;
   EXPECT_FALSE(notice.Visible());
   host.Present(frame);
   EXPECT_EQ(inner.lastFrame.Pixel(380, 10), 0u);

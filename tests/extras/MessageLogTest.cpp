@@ -23,6 +23,10 @@ HostEvent Input(Type type, int value = 0) {
   return e;
 }
 
+const Color kPlain = MessageColour(4, 0);
+
+GameEvent Plain(std::string text) { return MessageEvent{4, "plain", kPlain, std::move(text)}; }
+
 // Every character 10 pixels wide, ASCII 5: widths that are easy to count.
 int FixedWidth(std::string_view character) {
   return static_cast<unsigned char>(character[0]) < 0x80 ? 5 : 10;
@@ -30,18 +34,16 @@ int FixedWidth(std::string_view character) {
 
 TEST(MessageLog, KeepsTheLastLinesInOrderWithTheirColoursAndTheChoicesMarked) {
   MessageLog log;
-  log.AddMessage("痛い", 307);
-  log.AddMessage("ふつう", 4);
-  log.AddMessage("名のない色", 99);
+  log.AddMessage("痛い", MessageColour(307, 0));
+  log.AddMessage("ふつう", MessageColour(4, 0));
   log.AddChosen("冒険!!!!");
   EXPECT_EQ(log.line(0).colour, Hex(0xFF4646)) << "red at its brightest";
   EXPECT_EQ(log.line(1).colour, Hex(0xCCCCCC));
-  EXPECT_EQ(log.line(2).colour, MessageColour(4, 0)) << "any other kind is plain";
-  EXPECT_EQ(log.line(3).text, "▶ 冒険!!!!");
+  EXPECT_EQ(log.line(2).text, "▶ 冒険!!!!");
 
-  for (int i = 0; i < 2001; ++i) log.AddMessage("line " + std::to_string(i), 4);
+  for (int i = 0; i < 2001; ++i) log.AddMessage("line " + std::to_string(i), kPlain);
   EXPECT_EQ(log.size(), MessageLog::kCapacity);
-  EXPECT_EQ(log.added(), 2005u);
+  EXPECT_EQ(log.added(), 2004u);
   EXPECT_EQ(log.line(0).text, "line 1") << "the oldest go first";
   EXPECT_EQ(log.line(1999).text, "line 2000");
 }
@@ -79,14 +81,14 @@ TEST(LogWrap, RowsFitTheWidthAndKeepEveryByte) {
 TEST(LogView, ScrollsWithinItsRowsAndHoldsTheViewWhileLinesArrive) {
   MessageLog log;
   LogView view(30, 4, FixedWidth);
-  log.AddMessage("あいうえお", 4);  // two rows
+  log.AddMessage("あいうえお", kPlain);  // two rows
   view.Follow(log);
   EXPECT_EQ(view.RowCount(), 2);
   view.ScrollBy(5);
   EXPECT_EQ(view.FirstVisibleRow(), 0) << "fewer rows than the screen: nothing to scroll";
   EXPECT_TRUE(view.AtNewest());
 
-  for (int i = 0; i < 8; ++i) log.AddMessage("行" + std::to_string(i), 4);
+  for (int i = 0; i < 8; ++i) log.AddMessage("行" + std::to_string(i), kPlain);
   view.Follow(log);
   EXPECT_EQ(view.RowCount(), 10);
   EXPECT_EQ(view.FirstVisibleRow(), 6) << "newest at the bottom";
@@ -98,7 +100,7 @@ TEST(LogView, ScrollsWithinItsRowsAndHoldsTheViewWhileLinesArrive) {
   EXPECT_EQ(view.FirstVisibleRow(), 1);
   // Scrolled back, the same rows stay in view as new ones arrive below.
   const std::string top = view.row(view.FirstVisibleRow()).text;
-  log.AddMessage("新しい", 4);
+  log.AddMessage("新しい", kPlain);
   view.Follow(log);
   EXPECT_EQ(view.row(view.FirstVisibleRow()).text, top);
   view.ScrollBy(-1000);
@@ -108,7 +110,7 @@ TEST(LogView, ScrollsWithinItsRowsAndHoldsTheViewWhileLinesArrive) {
   EXPECT_EQ(view.FirstVisibleRow(), 0);
 
   // Lines the log drops leave the view too, even many at once.
-  for (int i = 0; i < 2500; ++i) log.AddMessage("x", 4);
+  for (int i = 0; i < 2500; ++i) log.AddMessage("x", kPlain);
   view.Follow(log);
   EXPECT_EQ(view.RowCount(), 2000);
   EXPECT_EQ(view.FirstVisibleRow(), 0) << "still at the oldest, within bounds";
@@ -138,8 +140,8 @@ class LogInput : public ::testing::Test {
 };
 
 TEST_F(LogInput, OpenItHoldsThePlayersInputButTimeGoesOn) {
-  extras.Trace(R"({"ev":"message","kind":4,"colour":"plain","text":"一行目"})");
-  extras.Trace(R"({"ev":"chosen","button":3,"label":"旅立つ"})");
+  extras.Report(Plain("一行目"));
+  extras.Report(ChosenEvent{3, "旅立つ"});
   EXPECT_EQ(log.log().line(1).text, "▶ 旅立つ");
 
   EXPECT_EQ(Play({Input(Type::Key, HostKey::kL), Input(Type::Tick), Input(Type::Choose, 1),
@@ -162,9 +164,8 @@ TEST_F(LogInput, OpenItHoldsThePlayersInputButTimeGoesOn) {
 }
 
 TEST_F(LogInput, TheWheelOpensScrollsAndClosesUnlessTheItemPanelIsOpen) {
-  for (int i = 0; i < 40; ++i)
-    extras.Trace(R"({"ev":"message","kind":4,"colour":"plain","text":"行"})");
-  extras.Trace(R"({"ev":"panel","mode":"使う","rows":[]})");
+  for (int i = 0; i < 40; ++i) extras.Report(Plain("行"));
+  extras.Report(PanelEvent{"使う", {}});
   EXPECT_EQ(Play({Input(Type::Wheel, 1), Input(Type::Wheel, -1)}),
             (std::vector<Type>{Type::Wheel, Type::Wheel}))
       << "the panel's list scrolls";
@@ -172,7 +173,7 @@ TEST_F(LogInput, TheWheelOpensScrollsAndClosesUnlessTheItemPanelIsOpen) {
   EXPECT_TRUE(Play({Input(Type::Key, HostKey::kL), Input(Type::Key, HostKey::kL)}).empty())
       << "L opens it over the panel too";
 
-  extras.Trace(R"({"ev":"panel-hidden"})");
+  extras.Report(PanelHiddenEvent{});
   EXPECT_TRUE(Play({Input(Type::Wheel, 1), Input(Type::Wheel, 2)}).empty());
   EXPECT_TRUE(log.open());
   EXPECT_EQ(log.view().FirstVisibleRow(), 40 - LogLayout::kVisibleRows - 2 * kLogRowsPerNotch);
@@ -191,10 +192,8 @@ TEST_F(LogInput, TheWheelOpensScrollsAndClosesUnlessTheItemPanelIsOpen) {
 
 TEST_F(LogInput, ItDrawsEarlierLinesOverACopyWithThePositionAtTheRight) {
   for (int i = 0; i < 60; ++i)
-    extras.Trace(std::string(R"({"ev":"message","kind":307,"colour":"red","text":"■■ )") +
-                 std::to_string(i) + "\"}");
-  extras.Trace(
-      "{\"ev\":\"message\",\"kind\":4,\"colour\":\"plain\",\"text\":\"bad \xff\xfe end\"}");
+    extras.Report(MessageEvent{307, "red", MessageColour(307, 0), "■■ " + std::to_string(i)});
+  extras.Report(Plain("bad \xff\xfe end"));
   Surface frame(390, 260, Hex(0xFFFFFF));
   extras.Present(frame);
   Play({Input(Type::Key, HostKey::kL)});

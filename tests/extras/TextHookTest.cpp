@@ -47,15 +47,14 @@ TEST(TextHook, WritesTheMessagesAndOfferedLabelsOfASeededRun) {
 // The headless host with the player's own input for the log and the help slipped in: every few
 // events it opens the log or the help, scrolls, and closes it again before any input of the
 // script's own that the game must get, so that time runs on while they are open.
-class Interleaver final : public Host {
+class Interleaver final : public ForwardingHost {
  public:
   // `opened` counts the times the log or the help was opened.
-  Interleaver(Host& inner, int& opened) : opened(opened), inner_(inner) {}
+  Interleaver(Host& inner, int& opened) : ForwardingHost(inner), opened(opened) {}
 
-  int64_t NowMs() override { return inner_.NowMs(); }
   HostEvent WaitEvent() override {
     if (!queued_.empty()) return Pop();
-    HostEvent e = inner_.WaitEvent();
+    HostEvent e = inner().WaitEvent();
     const bool time = e.type == Type::Tick || e.type == Type::AudioDone || e.type == Type::Command;
     if (open_ && !time) {
       Queue(Closing());
@@ -66,14 +65,6 @@ class Interleaver final : public Host {
     }
     queued_.push_back(std::move(e));
     return Pop();
-  }
-  void Present(const Surface& frame) override { inner_.Present(frame); }
-  void SetCaption(const std::string& text) override { inner_.SetCaption(text); }
-  bool ConfirmYesNo(const std::string& text) override { return inner_.ConfirmYesNo(text); }
-  void ShowError(const std::string& text) override { inner_.ShowError(text); }
-  void Trace(std::string_view json) override { inner_.Trace(json); }
-  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
-    return inner_.OpenAudioDevice(format);
   }
 
  private:
@@ -123,7 +114,6 @@ class Interleaver final : public Host {
   }
 
   int& opened;
-  Host& inner_;
   std::deque<HostEvent> queued_;
   bool open_ = false;
   int count_ = 0;

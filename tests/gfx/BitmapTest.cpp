@@ -8,6 +8,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/BmpBuilder.h"
+#include "support/Scratch.h"
 
 namespace pp {
 namespace {
@@ -114,7 +115,7 @@ TEST(Bitmap, SaveAndLoadRoundTrip) {
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x)
       s.SetPixel(x, y, static_cast<Color>(0x0F1E2D * (x + 1) + y * 0x40) & 0xFFFFFF);
-  const auto path = std::filesystem::temp_directory_path() / "panipani_gfx_roundtrip.bmp";
+  const auto path = test::ScratchPath("roundtrip.bmp");
   ASSERT_TRUE(SaveBmp(s, path));
   EXPECT_EQ(std::filesystem::file_size(path), 54u + 3 * 16);  // rows padded to 16 bytes
   const BitmapResult loaded = LoadBmp(path);

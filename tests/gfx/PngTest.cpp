@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/Png.h"
+#include "support/Scratch.h"
 
 namespace pp {
 namespace {
@@ -60,7 +61,7 @@ TEST(Png, ChunksAndPixelRowsAreWellFormed) {
 }
 
 TEST(Png, SavesToAFileAndRefusesWhatItCannot) {
-  const auto path = std::filesystem::temp_directory_path() / "panipani_gfx_shot.png";
+  const auto path = test::ScratchPath("shot.png");
   Surface s(3, 2, 0xFFFFFF);
   ASSERT_TRUE(SavePng(s, path));
   std::ifstream file(path, std::ios::binary);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gfx/Text.h"
+#include "support/Scratch.h"
 #include "support/SeededRun.h"
 
 namespace pp {
@@ -205,7 +206,7 @@ TEST(TextFont, ASeededRunGivesTheSameEventsWithABitmapFont) {
 }
 
 TEST(TextFont, AFileThatIsNoFontIsRefusedByName) {
-  const auto path = std::filesystem::temp_directory_path() / "panipani-not-a-font.ttf";
+  const auto path = test::ScratchPath("not-a-font.ttf");
   { std::ofstream(path) << "not a font"; }
   try {
     TextRenderer text(path.string());

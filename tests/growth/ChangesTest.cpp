@@ -5,7 +5,7 @@
 
 #include "adventure/Changes.h"
 #include "game/Game.h"
-#include "items/TraceView.h"
+#include "items/EventView.h"
 
 namespace pp {
 namespace {
@@ -15,7 +15,7 @@ class ChangesTest : public ::testing::Test {
   void SetUp() override { s.titlePhase = 1; }  // adventuring: a click only ends the wait
   std::vector<std::string> Told() {
     auto lines = SaidLines(host);
-    host.traces.clear();
+    host.events.clear();
     return lines;
   }
   using Lines = std::vector<std::string>;
@@ -27,7 +27,7 @@ class ChangesTest : public ::testing::Test {
 
 TEST_F(ChangesTest, HpHealsHurtsAndTheHeroTakesNothing) {
   ChangeHp(g, 0);
-  EXPECT_TRUE(host.traces.empty());
+  EXPECT_TRUE(host.events.empty());
 
   ChangeHp(g, 4);
   EXPECT_EQ(s.hp, 14);  // not clamped here
@@ -51,7 +51,7 @@ TEST_F(ChangesTest, HpHealsHurtsAndTheHeroTakesNothing) {
 
 TEST_F(ChangesTest, MpRisesAndFalls) {
   ChangeMp(g, 0);
-  EXPECT_TRUE(host.traces.empty());
+  EXPECT_TRUE(host.events.empty());
   ChangeMp(g, 3);
   EXPECT_EQ(SoundsPlayed(host), Lines{"2:kaifuku.wav"});
   EXPECT_EQ(Told(), Lines{Said("aqua", "MPが 3回復した!!")});
@@ -76,7 +76,7 @@ TEST_F(ChangesTest, EatingPastAFullStomachStretchesItByOne) {
   EXPECT_EQ(Told(),
             (Lines{Said("aqua", "お腹が 5回復した!!"), Said("red", "あなたはonakaが 7減少!!")}));
   ChangeHunger(g, 0);
-  EXPECT_TRUE(host.traces.empty());
+  EXPECT_TRUE(host.events.empty());
 }
 
 TEST_F(ChangesTest, CowardiceIsToldAsOneOfTwoSkills) {

@@ -7,7 +7,7 @@
 #include "adventure/Growth.h"
 #include "game/Game.h"
 #include "items/Catalogue.h"
-#include "items/TraceView.h"
+#include "items/EventView.h"
 
 namespace pp {
 namespace {
@@ -57,12 +57,12 @@ TEST_F(GrowthTest, LevelUpLosesTheSurplusAndRefillsHpAndMp) {
   if (spi) expected.push_back(Said("pink", "精神が 1上昇"));
   EXPECT_EQ(SaidLines(host), expected);
   EXPECT_EQ(SoundsPlayed(host), (std::vector<std::string>{"2:exp.wav", "3:lvup.wav"}));
-  EXPECT_EQ(host.TracesWith("lvup.bmp").size(), 1u);
+  EXPECT_EQ(host.Showed("lvup.bmp"), 1);
   EXPECT_EQ(WaitsIn(host), static_cast<int>(expected.size()));
   EXPECT_EQ(game->random.seed(), probe.seed());
 
   // One level per call, however full the bar: 110 is needed at level 1.
-  host.traces.clear();
+  host.events.clear();
   GainExp(*game, 500);
   EXPECT_EQ(s().level, 2);
   EXPECT_EQ(s().exp, 0);
@@ -94,7 +94,7 @@ TEST_F(GrowthTest, LearningAidsAddTheirBonus) {
   s().itemCount[105] = 3;  // the fish counts every piece
   s().itemCount[98] = 1;
   s().itemCount[99] = 1;
-  host.traces.clear();
+  host.events.clear();
   GainExp(*game, 1);
   EXPECT_EQ(s().exp, 1 + 4 + 6 + 6);
 }

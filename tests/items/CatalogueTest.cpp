@@ -4,7 +4,7 @@
 
 #include "game/Game.h"
 #include "items/Catalogue.h"
-#include "items/TraceView.h"
+#include "items/EventView.h"
 
 namespace pp {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "game/Game.h"
 #include "items/Catalogue.h"
+#include "items/EventView.h"
 #include "items/Inventory.h"
-#include "items/TraceView.h"
 
 namespace pp {
 namespace {
@@ -59,7 +59,7 @@ TEST_F(InventoryTest, GainItemsReportsTheAmountAndTheNewCount) {
   EXPECT_EQ(SoundsPlayed(host), std::vector<std::string>{"3:item.wav"});
   EXPECT_EQ(WaitsIn(host), 1);
 
-  host.traces.clear();
+  host.events.clear();
   GainItem(g(), 1);
   EXPECT_EQ(SaidLines(host), std::vector<std::string>{
                                  Said("green", "Item【罠外しツール】を 1個入手した(所持:1個)")});
@@ -72,7 +72,7 @@ TEST_F(InventoryTest, IdsWithoutAnItemAreIgnored) {
     GainItems(g(), id, 4);
     BreakItem(g(), id);
   }
-  EXPECT_TRUE(host.traces.empty());
+  EXPECT_TRUE(host.events.empty());
   EXPECT_EQ(count(0), 0);
   EXPECT_EQ(count(215), 0);
 }
@@ -81,7 +81,7 @@ TEST_F(InventoryTest, BreakItemTakesOneAndNeverGoesBelowZero) {
   Start(1);
   BreakItem(g(), 26);
   EXPECT_EQ(count(26), 0);
-  EXPECT_TRUE(host.traces.empty());  // no sound, no message, no wait
+  EXPECT_TRUE(host.events.empty());  // no sound, no message, no wait
 
   count(26) = 1;
   BreakItem(g(), 26);
@@ -215,11 +215,11 @@ TEST_F(InventoryTest, TheDrawExaminesAtMostNineHundredCandidates) {
   GainRandomItem(g(), 1);
   EXPECT_EQ(count(56) + count(102), 1);
 
-  host.traces.clear();
+  host.events.clear();
   Start(at901);
   GainRandomItem(g(), 1);
   EXPECT_EQ(count(56) + count(102), 0);
-  EXPECT_TRUE(host.traces.empty());
+  EXPECT_TRUE(host.events.empty());
   RandomGenerator probe(at901);
   for (int i = 0; i < 7 + 900; ++i) probe.Next(1);
   EXPECT_EQ(g().random.seed(), probe.seed());

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/Game.h"
-#include "items/TraceView.h"
+#include "items/EventView.h"
 #include "story/RandomName.h"
 
 namespace pp {

@@ -67,8 +67,7 @@ TEST(PanelDetails, LinesRarityPriceAndTheSelectionSound) {
   SelectRow(p.g, 0);
   EXPECT_EQ(p.panel.details,
             "ハガネのよろい\r(所持: 3個)\r\r使うと物理防御スキルが上昇する\r\rレア度: 52pt.");
-  EXPECT_EQ(p.Texts("details"), Rows{"ハガネのよろい\\r(所持: 3個)\\r\\r使うと物理防御スキルが上昇"
-                                     "する\\r\\rレア度: 52pt."});
+  EXPECT_EQ(p.Details(), Rows{p.panel.details});
   SelectRow(p.g, 0);
   SelectRow(p.g, 1);
   EXPECT_EQ(p.Sounds(), (Rows{"0:key2.wav", "0:key2.wav"})) << "re-selecting is silent";
@@ -111,7 +110,7 @@ TEST(PanelInput, MouseKeysWheelAndCommandsReachThePanel) {
   p.Clear();
   for (int n = 1; n <= 3; ++n) HandleEvent(p.g, At(HostEvent::Type::Choose, 0, 0, n));
   EXPECT_EQ(p.panel.selectedRow, 2);
-  EXPECT_TRUE(p.host.traces.empty());
+  EXPECT_TRUE(p.host.events.empty());
 
   HandleEvent(p.g, At(HostEvent::Type::Key, 0, 0, 40));
   EXPECT_EQ(p.panel.selectedRow, 3);
@@ -148,7 +147,7 @@ TEST(PanelInput, MouseKeysWheelAndCommandsReachThePanel) {
   HandleEvent(p.g, Command("panel close"));
   EXPECT_FALSE(p.panel.visible);
   EXPECT_EQ(p.Sounds().front(), "0:back.wav");
-  EXPECT_EQ(p.host.TracesWith("panel-hidden").size(), 1u);
+  EXPECT_EQ(p.host.All<PanelHiddenEvent>().size(), 1u);
   EXPECT_EQ(p.s.choiceLabel3, "冒険!!!!") << "closing offers the camp menu";
 
   // Closed, the panel takes nothing.
@@ -188,12 +187,12 @@ TEST(PanelInput, ActionButtonWithoutAUsableRowDoesNothing) {
   const int buttonX = kPanelLeft + kActionButton.left + 50;
   const int buttonY = kPanelTop + kActionButton.top + 12;
   HandleEvent(p.g, At(HostEvent::Type::MouseDown, buttonX, buttonY));
-  EXPECT_TRUE(p.host.traces.empty()) << "no row selected";
+  EXPECT_TRUE(p.host.events.empty()) << "no row selected";
   SelectRow(p.g, 0);
   p.s.itemCount[19] = 0;
   p.Clear();
   HandleEvent(p.g, At(HostEvent::Type::MouseDown, buttonX, buttonY));
-  EXPECT_TRUE(p.host.traces.empty()) << "none left to use";
+  EXPECT_TRUE(p.host.events.empty()) << "none left to use";
   p.s.itemCount[19] = 1;
   HandleEvent(p.g, At(HostEvent::Type::MouseDown, buttonX, buttonY));
   EXPECT_EQ(p.Sounds().front(), "0:item_use.wav");

@@ -101,10 +101,10 @@ TEST(Shop, SecretShopTurnsIntoBuyingAndFiltersByMoney) {
     if (w.price <= 1250) expected.push_back(ItemInfo(p.g, w.id).name);
   }
   EXPECT_EQ(p.RowTexts(), expected);
-  ASSERT_EQ(p.host.TracesWith("\"ev\":\"panel\"").size(), 1u);
-  const std::string shown = p.host.TracesWith("\"ev\":\"panel\"").back();
-  EXPECT_NE(shown.find("\"mode\":\"買う\""), std::string::npos) << shown;
-  EXPECT_NE(shown.find("\"冒険者の腕時計\""), std::string::npos) << shown;
+  const std::vector<PanelEvent> shown = p.host.All<PanelEvent>();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].mode, "買う");
+  EXPECT_EQ(shown[0].rows, expected);
 }
 
 TEST(Shop, PurchaseBlanksItsRowAndSetsTheSoldFlagForGood) {
@@ -124,9 +124,9 @@ TEST(Shop, PurchaseBlanksItsRowAndSetsTheSoldFlagForGood) {
   EXPECT_EQ(p.s.soldSteelArmour, 1);
   EXPECT_EQ(p.panel.rows[static_cast<size_t>(row)].text, "");
   EXPECT_EQ(p.Sounds(), Rows{"0:buy.wav"});
-  ASSERT_EQ(p.Texts("details").size(), 1u);
-  EXPECT_NE(p.Texts("details")[0].find("(所持: 1個)"), std::string::npos);
-  EXPECT_EQ(p.host.TracesWith("\"ev\":\"panel\"").size(), 1u) << "the blanked row is reported";
+  ASSERT_EQ(p.Details().size(), 1u);
+  EXPECT_NE(p.Details()[0].find("(所持: 1個)"), std::string::npos);
+  EXPECT_EQ(p.host.All<PanelEvent>().size(), 1u) << "the blanked row is reported";
 
   // The blank row sells nothing more, and the next shop has no armour.
   p.Clear();
@@ -152,7 +152,7 @@ TEST(Shop, TooLittleMoneyOnlySaysNo) {
   EXPECT_EQ(p.s.money, 3);
   EXPECT_EQ(p.s.itemCount[49], 0);
   EXPECT_EQ(p.panel.rows[3].text, "草");
-  EXPECT_TRUE(p.Texts("details").empty());
+  EXPECT_TRUE(p.Details().empty());
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST(UseItem, ItemsWithoutUseAndCuresWithoutAilment) {
   EXPECT_EQ(p.s.itemCount[1], 1) << "nothing happened, nothing spent";
   EXPECT_EQ(p.Messages(), Lines{"何もおきなかった...."});
   EXPECT_EQ(p.Waits(), 1);
-  EXPECT_TRUE(p.Texts("details").empty()) << "the details are left alone";
+  EXPECT_TRUE(p.Details().empty()) << "the details are left alone";
   EXPECT_TRUE(p.panel.visible);
 
   p.Clear();
@@ -188,7 +188,7 @@ TEST(UseItem, ItemsWithoutUseAndCuresWithoutAilment) {
   p.Clear();
   UseItem(p.g, 0);
   UseItem(p.g, 500);
-  EXPECT_TRUE(p.host.traces.empty()) << "ids without an item do nothing";
+  EXPECT_TRUE(p.host.events.empty()) << "ids without an item do nothing";
 }
 
 TEST(UseItem, SwapAndRewoundTimeAreClampedOnTheNextFrame) {
@@ -241,15 +241,16 @@ TEST(UseItem, ThroughThePanelTheRowFollowsTheCount) {
   EXPECT_NE(p.panel.details.find("(所持: 0個)"), std::string::npos);
   EXPECT_EQ(p.panel.selectedRow, 1) << "the selection stays";
   // Hidden first, shown again with the new rows last.
-  const Lines panelEvents = p.host.TracesWith("\"ev\":\"panel");
-  ASSERT_EQ(panelEvents.size(), 2u);
-  EXPECT_EQ(panelEvents[0], "{\"ev\":\"panel-hidden\"}");
-  EXPECT_EQ(panelEvents[1],
-            "{\"ev\":\"panel\",\"mode\":\"使う\",\"rows\":[\"11 ハーブティ\",\"\"]}");
+  std::vector<GameEvent> panelEvents;
+  for (const GameEvent& e : p.host.events)
+    if (std::holds_alternative<PanelEvent>(e) || std::holds_alternative<PanelHiddenEvent>(e))
+      panelEvents.push_back(e);
+  EXPECT_EQ(panelEvents, (std::vector<GameEvent>{PanelHiddenEvent{},
+                                                 PanelEvent{"使う", {"11 ハーブティ", ""}}}));
   EXPECT_EQ(p.Sounds().front(), "0:item_use.wav");
   p.Clear();
   Image1Click(p.g);
-  EXPECT_TRUE(p.host.traces.empty()) << "a blank row uses nothing";
+  EXPECT_TRUE(p.host.events.empty()) << "a blank row uses nothing";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "items/Panel.h"
 #include "platform/AudioDevice.h"
 #include "soak/Soak.h"
+#include "support/Scratch.h"
 #include "ui/Choices.h"
 
 namespace pp {
@@ -74,9 +75,10 @@ class SoakHost : public Host {
     if (state == nullptr) return;
     if (std::string bad = OutOfRange(*state); !bad.empty()) faults.push_back("frame: " + bad);
   }
-  void SetCaption(const std::string&) override {}
   bool ConfirmYesNo(const std::string&) override { return false; }
-  void ShowError(const std::string& text) override { faults.push_back("error: " + text); }
+  void Report(const GameEvent& e) override {
+    if (const auto* error = std::get_if<ErrorEvent>(&e)) faults.push_back("error: " + error->text);
+  }
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat&) override { return nullptr; }
 
   static constexpr int64_t kTickEvery = 7;
@@ -121,7 +123,7 @@ std::string PressButton(Game& g, const std::string& where, std::vector<std::stri
 }  // namespace
 
 SoakResult Soak(uint32_t seed, int64_t lives, int64_t maxChoices) {
-  const fs::path saveDir = fs::temp_directory_path() / ("panipani-soak-" + std::to_string(seed));
+  const fs::path saveDir = test::ScratchPath("soak-" + std::to_string(seed));
   fs::create_directories(saveDir);
   SoakResult result;
   {

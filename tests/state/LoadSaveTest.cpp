@@ -8,12 +8,12 @@
 #include <fstream>
 #include <string>
 
+#include "core/AtomicFile.h"
 #include "core/Cp932.h"
 #include "game/Game.h"
+#include "game/LoadSave.h"
+#include "game/ResetPrompt.h"
 #include "platform/AudioDevice.h"
-#include "state/AtomicFile.h"
-#include "state/LoadSave.h"
-#include "state/ResetPrompt.h"
 #include "state/SaveFile.h"
 #include "support/TestHost.h"
 
@@ -301,15 +301,14 @@ TEST_F(StateFiles, FullResetErasesTheRecordsAndTheReportSaysSo) {
 TEST_F(StateFiles, OnlyAYesToTheEnterPromptResets) {
   Game g(host, Config(), 1);
   ASSERT_EQ(LoadGame(g), std::nullopt);
-  const std::string sound = R"({"ev":"sound","channel":0,"file":"1.wav"})";
   FormKeyDown(g, 27);
   EXPECT_TRUE(host.confirms.empty());
-  EXPECT_TRUE(host.TracesWith(sound).empty());
+  EXPECT_EQ(host.Played("1.wav", 0), 0);
 
   host.confirmAnswer = false;  // No, Escape or closing the box
   FormKeyDown(g, 13);
   ASSERT_EQ(host.confirms.size(), 1u);
-  EXPECT_EQ(host.TracesWith(sound).size(), 1u);
+  EXPECT_EQ(host.Played("1.wav", 0), 1);
   EXPECT_EQ(host.confirms[0],
             "【!!】全てのゲームデータを完全初期化しますがよろしいですか？\r"
             "(※この初期化は、クリア回数やエンディングデータなど全てを初期化するものです。)");

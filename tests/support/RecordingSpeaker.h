@@ -14,7 +14,11 @@ class RecordingSpeaker final : public Speaker {
  public:
   explicit RecordingSpeaker(std::shared_ptr<std::vector<std::string>> requests)
       : requests_(std::move(requests)) {}
-  void Say(std::string_view text) override { requests_->push_back("say " + std::string(text)); }
+  // "say TEXT" in Japanese, "say:en TEXT" in another language.
+  void Say(std::string_view text, std::string_view language) override {
+    const std::string verb = language == "ja" ? "say " : "say:" + std::string(language) + " ";
+    requests_->push_back(verb + std::string(text));
+  }
   void Cancel() override { requests_->push_back("cancel"); }
 
  private:

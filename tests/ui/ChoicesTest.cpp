@@ -24,7 +24,7 @@ class Choices : public UiTest {
 
 TEST_F(Choices, SlideInThenOutOnceClicked) {
   SetChoices(g, "", "", "旅立つ");
-  EXPECT_EQ(host.traces.back(), R"({"ev":"choices","labels":["","","旅立つ"]})");
+  EXPECT_EQ(host.events.back(), GameEvent(ChoicesEvent{{"", "", "旅立つ"}}));
   EXPECT_EQ(Slides(8), (std::vector<int>{-99, -49, -24, -11, -5, -2, 0, 0}));
   g.state.choicesEnabled = 0;
   EXPECT_EQ(Slides(8), (std::vector<int>{-81, -121, -141, -151, -156, -159, -160, -160}));
@@ -39,7 +39,7 @@ TEST_F(Choices, GlowCyclesOverTwelveFrames) {
 TEST_F(Choices, HoverPlaysKeyOncePerChangeAndNeverOnEmptyPlaces) {
   SetChoices(g, "はい", "いいえ", "");
   for (int n : {1, 1, 2, 2, 3, 1}) ChoiceMouseMove(g, n);
-  EXPECT_EQ(SoundCount(0, "key.wav"), 3);
+  EXPECT_EQ(host.Played("key.wav", 0), 3);
   EXPECT_EQ(g.state.hoveredChoice, 1);
 }
 
@@ -48,7 +48,7 @@ TEST_F(Choices, TitleScreensIgnoreButtons) {
   g.state.clickState = 0;
   ChoiceMouseMove(g, 3);
   ChoiceMouseDown(g, 3);
-  EXPECT_TRUE(host.traces.empty());
+  EXPECT_TRUE(host.events.empty());
   EXPECT_EQ(g.state.hoveredChoice, 0);
   EXPECT_EQ(g.state.clickState, 0);
 }
@@ -64,8 +64,8 @@ TEST_F(Choices, ASetIsTakenOnceAndEmptyPlacesNever) {
   ChoiceMouseDown(g, 3);  // only ends the wait
   ChoiceMouseMove(g, 3);  // hover is off while the set is taken
   EXPECT_EQ(g.state.clickState, 1);
-  EXPECT_EQ(SoundCount(4, "pi.wav"), 1);
-  EXPECT_EQ(SoundCount(2, "1.wav"), 1);
+  EXPECT_EQ(host.Played("pi.wav", 4), 1);
+  EXPECT_EQ(host.Played("1.wav", 2), 1);
   EXPECT_EQ(g.state.hoveredChoice, 0);
 }
 

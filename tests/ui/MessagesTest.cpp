@@ -20,10 +20,10 @@ TEST_F(Messages, LinesStackTenPixelsApartAndTraceAfterTheirSound) {
   EXPECT_EQ(ring[1].y - ring[1].age, 214);
   EXPECT_EQ(ring[2].kind, 307);
   EXPECT_EQ(ring[3].kind, 4);
-  ASSERT_EQ(host.traces.size(), 6u);
-  EXPECT_EQ(host.traces[2], R"({"ev":"sound","channel":1,"file":"moji.wav"})");
-  EXPECT_EQ(host.traces[3], R"({"ev":"message","kind":307,"colour":"red","text":"二"})");
-  EXPECT_EQ(host.traces[5], R"({"ev":"message","kind":4,"colour":"plain","text":"三"})");
+  ASSERT_EQ(host.events.size(), 6u);
+  EXPECT_EQ(host.events[2], GameEvent(SoundEvent{1, "moji.wav"}));
+  EXPECT_EQ(host.events[3], GameEvent(MessageEvent{307, "red", MessageColour(307, 0), "二"}));
+  EXPECT_EQ(host.events[5], GameEvent(MessageEvent{4, "plain", MessageColour(4, 0), "三"}));
 }
 
 TEST_F(Messages, EveryColourNameSelectsItsKind) {
@@ -63,20 +63,20 @@ TEST_F(Messages, SilentModeAddsNothingAndAClickLeavesIt) {
   g.state.clickState = -1;
   AddColorMessage(g, "静か", "red");
   WaitForClick(g);
-  EXPECT_TRUE(host.traces.empty());
+  EXPECT_TRUE(host.events.empty());
   EXPECT_EQ(g.state.overlayRing[1].age, 0);
   ClickAdvance(g);
   EXPECT_EQ(g.state.clickState, 1);
-  EXPECT_TRUE(host.traces.empty());  // no click sound either
+  EXPECT_TRUE(host.events.empty());  // no click sound either
 }
 
 TEST_F(Messages, WaitEndsOnAClickOnThePictureWithTheClickSound) {
   g.state.titlePhase = 0;
   WaitForClick(g);
   EXPECT_EQ(g.state.clickState, 1);
-  ASSERT_EQ(host.traces.size(), 2u);
-  EXPECT_EQ(host.traces[0], R"({"ev":"wait"})");
-  EXPECT_EQ(host.traces[1], R"({"ev":"sound","channel":2,"file":"1.wav"})");
+  ASSERT_EQ(host.events.size(), 2u);
+  EXPECT_EQ(host.events[0], GameEvent(ClickWaitEvent{}));
+  EXPECT_EQ(host.events[1], GameEvent(SoundEvent{2, "1.wav"}));
 }
 
 }  // namespace

@@ -30,15 +30,15 @@ TEST_F(Picture, LoadsIgnoringCaseAndKeepsThePreviousPictureOnFailure) {
   ASSERT_TRUE(SaveBmp(Surface(100, 60, Hex(0x336699)), dir / "CG" / "Login.BMP"));
   ShowPicture(g, "login.bmp");
   EXPECT_EQ(g.haikei.Pixel(50, 30), Hex(0x336699));
-  EXPECT_EQ(host.traces.back(), R"({"ev":"picture","file":"login.bmp","ok":true})");
+  EXPECT_EQ(host.events.back(), GameEvent(PictureEvent{"login.bmp", true}));
   ShowPicture(g, "nothere.bmp");
-  EXPECT_EQ(host.traces.back(), R"({"ev":"picture","file":"nothere.bmp","ok":false})");
+  EXPECT_EQ(host.events.back(), GameEvent(PictureEvent{"nothere.bmp", false}));
   std::FILE* f = std::fopen((dir / "CG" / "broken.bmp").c_str(), "wb");
   ASSERT_NE(f, nullptr);
   std::fputs("BM not a picture", f);
   std::fclose(f);
   ShowPicture(g, "broken.bmp");
-  EXPECT_EQ(host.traces.back(), R"({"ev":"picture","file":"broken.bmp","ok":false})");
+  EXPECT_EQ(host.events.back(), GameEvent(PictureEvent{"broken.bmp", false}));
   EXPECT_EQ(g.haikei.Pixel(50, 30), Hex(0x336699));
 }
 

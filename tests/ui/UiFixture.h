@@ -1,5 +1,5 @@
 #pragma once
-// A fresh game on the test host for every ui test, with helpers to read traces and pixels.
+// A fresh game on the test host for every ui test, with helpers to read events and pixels.
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,6 @@ namespace pp {
 
 class UiTest : public ::testing::Test {
  protected:
-  // Sound traces that played `file` on `channel`.
-  int SoundCount(int channel, const std::string& file) const {
-    std::string needle =
-        "\"ev\":\"sound\",\"channel\":" + std::to_string(channel) + ",\"file\":\"" + file + "\"";
-    return static_cast<int>(host.TracesWith(needle).size());
-  }
-  int TraceCount(const std::string& ev) const {
-    return static_cast<int>(host.TracesWith("{\"ev\":\"" + ev + "\"").size());
-  }
   // Pixels of colour c inside the box [x0, x1) x [y0, y1) of s.
   static int CountColour(const Surface& s, Color c, int x0, int y0, int x1, int y1) {
     int n = 0;

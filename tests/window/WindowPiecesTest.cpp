@@ -4,11 +4,11 @@
 #include <set>
 #include <string>
 
+#include "gfx/Notice.h"
 #include "gfx/Surface.h"
 #include "gfx/Text.h"
 #include "platform/window/DialogText.h"
 #include "platform/window/FrameChange.h"
-#include "platform/window/Notice.h"
 #include "platform/window/PictureLayout.h"
 #include "platform/window/ScreenshotName.h"
 
@@ -102,7 +102,7 @@ TEST(FrameChange, TheSmallestRectangleAroundEveryChangedPixel) {
 
 TEST(Notice, ShownOnTheCopyAndFadingOut) {
   TextRenderer text;
-  Notice notice;
+  Notice notice{Notice::Style{}};
   EXPECT_EQ(notice.Strength(0), 0);
   notice.Show({"スクリーンショット panipani-20260304-050607.png", "保存先: /tmp"}, 1000);
   EXPECT_EQ(notice.Strength(1000), 256);
@@ -114,7 +114,7 @@ TEST(Notice, ShownOnTheCopyAndFadingOut) {
   const Surface frame(390, 260, 0x3366CC);
   Surface shown = frame;
   notice.DrawOnto(shown, text, 1500);
-  const Rect band = notice.Area(390, 260);
+  const Rect band = notice.Area(390, 260, text);
   EXPECT_EQ(band.bottom, 260);
   EXPECT_LT(band.top, 260 - 2 * 11);
   // Above the band the picture is untouched; in it, the picture is darkened and lettered.

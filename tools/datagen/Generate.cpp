@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/AtomicFile.h"
 #include "core/Cp932.h"
 #include "datagen/AssetNames.h"
 #include "datagen/Icons.h"
@@ -13,7 +14,6 @@
 #include "datagen/SourceText.h"
 #include "datagen/TextTables.h"
 #include "gfx/Bitmap.h"
-#include "state/AtomicFile.h"
 #include "state/GameState.h"
 #include "state/SaveFile.h"
 
@@ -81,6 +81,14 @@ void CopyStatic(const fs::path& from, const fs::path& to) {
     fs::path target = to / fs::relative(e.path(), from);
     WriteFile(target, ReadFile(e.path()));
   }
+}
+
+// The translations' catalogues (lang/*.po), which the program reads from the data folder.
+void CopyCatalogues(const fs::path& from, const fs::path& to) {
+  if (!fs::is_directory(from)) return;
+  for (const auto& e : fs::directory_iterator(from))
+    if (e.is_regular_file() && e.path().extension() == ".po")
+      WriteFile(to / e.path().filename(), ReadFile(e.path()));
 }
 
 }  // namespace
@@ -165,6 +173,7 @@ std::string GenerateDataFolder(const fs::path& sourceDir, const fs::path& out) {
             BuildTextTable(ReadFile(sourceDir / "text" / "name.txt"), kNameSyllables, "name.txt"));
   const bool firstSave = WriteFirstSave(dat / "my.dat", sourceDir);
   CopyStatic(sourceDir / "static", out);
+  CopyCatalogues(sourceDir / "lang", out / "lang");
   if (fs::is_directory(sourceDir / "icons")) WriteWindowIcon(src, sourceDir, out / kWindowIconFile);
 
   return std::to_string(pictures.size()) + " pictures, " + std::to_string(sounds.size()) +

@@ -29,21 +29,33 @@ void RoundCorners(IndexedImage& img) {
     }
 }
 
+// `img` as a paletted PNG over the palette of `src`, its transparent pixels one colour more.
+std::string IconPng(const IndexedImage& img, const Sources& src) {
+  std::vector<Color> colours = src.palette.colors();
+  const int transparent = static_cast<int>(colours.size());
+  colours.push_back(0);
+  std::vector<uint8_t> indexes(img.pixels);
+  for (uint8_t& i : indexes)
+    if (i == kTransparent) i = static_cast<uint8_t>(transparent);
+  return EncodePalettedPng(img.width, img.height, indexes, colours, transparent);
+}
+
 }  // namespace
 
-std::map<int, IndexedImage> RenderIcons(const SceneTable& icons, const Sources& src) {
+std::map<int, IndexedImage> RenderIcons(const SceneTable& icons, const Sources& src,
+                                        std::span<const int> sizes, bool roundCorners) {
   std::map<int, IndexedImage> canvases;
   for (const auto& scene : icons.scenes) {
     if (scene.width != scene.height || scene.scale != 1)
       throw std::runtime_error("icon " + scene.file + ": a canvas is square and not enlarged");
     IndexedImage img = RenderScene(scene, icons, src.sprites, src.palette);
-    RoundCorners(img);
+    if (roundCorners) RoundCorners(img);
     if (!canvases.emplace(scene.width, std::move(img)).second)
       throw std::runtime_error("icon " + scene.file + ": a second canvas of " +
                                std::to_string(scene.width) + " pixels");
   }
   std::map<int, IndexedImage> out;
-  for (int size : kIconSizes) {
+  for (int size : sizes) {
     const IndexedImage* best = nullptr;
     for (const auto& [canvasSize, img] : canvases)
       if (size % canvasSize == 0) best = &img;  // ascending: the last that divides is the largest
@@ -68,21 +80,31 @@ void WriteWindowIcon(const Sources& src, const fs::path& sourceDir, const fs::pa
 std::string WriteIcons(const fs::path& sourceDir, const fs::path& outDir,
                        std::string_view iconName) {
   const Sources src = LoadSources(sourceDir);
-  const SceneTable icons = LoadSceneTable(sourceDir / "icons");
-  // The palette's colours and one more, transparent, for the rounded corners.
-  std::vector<Color> colours = src.palette.colors();
-  const int transparent = static_cast<int>(colours.size());
-  colours.push_back(0);
-  const auto rendered = RenderIcons(icons, src);
+  const auto rendered = RenderIcons(LoadSceneTable(sourceDir / "icons"), src);
   for (const auto& [size, img] : rendered) {
-    std::vector<uint8_t> indexes(img.pixels);
-    for (uint8_t& i : indexes)
-      if (i == kTransparent) i = static_cast<uint8_t>(transparent);
     const std::string px = std::to_string(size);
     WriteFile(outDir / (px + "x" + px) / "apps" / (std::string(iconName) + ".png"),
-              EncodePalettedPng(size, size, indexes, colours, transparent));
+              IconPng(img, src));
   }
   return std::to_string(rendered.size()) + " icon sizes written to " + outDir.string();
+}
+
+std::string WriteWebIcons(const fs::path& sourceDir, const fs::path& outDir) {
+  const Sources src = LoadSources(sourceDir);
+  const auto icons = RenderIcons(LoadSceneTable(sourceDir / "icons"), src, kWebIconSizes);
+  for (const auto& [size, img] : icons)
+    WriteFile(outDir / ("icon-" + std::to_string(size) + ".png"), IconPng(img, src));
+  const auto maskable =
+      RenderIcons(LoadSceneTable(sourceDir / "icons" / "maskable"), src, kMaskableIconSizes, false);
+  for (const auto& [size, img] : maskable) {
+    for (uint8_t v : img.pixels)
+      if (v == kTransparent)
+        throw std::runtime_error("the maskable icon of " + std::to_string(size) +
+                                 " pixels leaves a pixel transparent");
+    WriteFile(outDir / ("icon-maskable-" + std::to_string(size) + ".png"), IconPng(img, src));
+  }
+  return std::to_string(icons.size() + maskable.size()) + " page icons written to " +
+         outDir.string();
 }
 
 }  // namespace pp::datagen

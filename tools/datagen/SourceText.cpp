@@ -5,16 +5,12 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/Strings.h"
+
 namespace pp::datagen {
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
 }  // namespace
 
 void ForEachLine(std::string_view text, const std::function<void(int, std::string_view)>& fn) {

@@ -3,6 +3,7 @@
 //   datagen --source DATA_SOURCES --out DATA_FOLDER     generate cg/ and dat/
 //   datagen --source DATA_SOURCES --icons DIR [--icon-name NAME]
 //                                                       the icon, DIR/NxN/apps/NAME.png
+//   datagen --source DATA_SOURCES --web-icons DIR       the browser page's icons, DIR/icon-*.png
 //   datagen --contact-sheet OUT.png [--data DATA_FOLDER] every picture on one sheet
 //   datagen --sound-list [--data DATA_FOLDER]           every sound with its length
 
@@ -21,6 +22,7 @@ int Usage() {
   std::fprintf(stderr,
                "usage: datagen --source DIR --out DIR\n"
                "       datagen --source DIR --icons DIR [--icon-name NAME]\n"
+               "       datagen --source DIR --web-icons DIR\n"
                "       datagen --contact-sheet OUT.png [--data DIR]\n"
                "       datagen --sound-list [--data DIR]\n");
   return 2;
@@ -29,7 +31,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string source, out, icons, iconName = "panipani", sheet, data = "data";
+  std::string source, out, icons, webIcons, iconName = "panipani", sheet, data = "data";
   bool listSounds = false;
   for (int i = 1; i < argc; ++i) {
     std::string_view a = argv[i];
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
       out = argv[++i];
     } else if (a == "--icons" && hasValue) {
       icons = argv[++i];
+    } else if (a == "--web-icons" && hasValue) {
+      webIcons = argv[++i];
     } else if (a == "--icon-name" && hasValue) {
       iconName = argv[++i];
     } else if (a == "--contact-sheet" && hasValue) {
@@ -53,13 +57,16 @@ int main(int argc, char** argv) {
     }
   }
   // --source goes with the modes that read the sources, and one mode at least is asked for.
-  const bool generate = !out.empty(), drawIcons = !icons.empty();
+  const bool generate = !out.empty(), drawIcons = !icons.empty() || !webIcons.empty();
   const bool review = !sheet.empty() || listSounds;
   if (source.empty() == (generate || drawIcons) || !(generate || drawIcons || review))
     return Usage();
   try {
     if (generate) std::printf("%s\n", pp::datagen::GenerateDataFolder(source, out).c_str());
-    if (drawIcons) std::printf("%s\n", pp::datagen::WriteIcons(source, icons, iconName).c_str());
+    if (!icons.empty())
+      std::printf("%s\n", pp::datagen::WriteIcons(source, icons, iconName).c_str());
+    if (!webIcons.empty())
+      std::printf("%s\n", pp::datagen::WriteWebIcons(source, webIcons).c_str());
     if (!sheet.empty()) std::printf("%s\n", pp::datagen::WriteContactSheet(data, sheet).c_str());
     if (listSounds) std::printf("%s", pp::datagen::ListSounds(data).c_str());
   } catch (const std::exception& e) {

@@ -3,53 +3,92 @@
 #include "extras/log/LogDraw.h"
 #include "extras/log/LogInput.h"
 #include "gfx/Text.h"
+#include "lang/DisplayLanguage.h"
+#include "lang/Roles.h"
 
 namespace pp {
+namespace {
 
-LogExtra::LogExtra(TextRenderer& text)
-    : text_(text),
-      view_(LogLayout::kRowWidth, LogLayout::kVisibleRows,
-            [&text](std::string_view s) { return text.Width(s, LogLayout::kPointSize, false); }) {}
+int ModeOf(const DisplayLanguage* language) {
+  return language ? static_cast<int>(language->mode()) : 0;
+}
 
-void LogExtra::OnReport(const Report& report) {
-  panel_.See(report);
-  switch (report.kind) {
-    case Report::Kind::Message:
-      log_.AddMessage(report.text, static_cast<int32_t>(report.number));
-      break;
-    case Report::Kind::Chosen:
-      log_.AddChosen(report.text);
-      break;
-    default:
-      break;
+// A log line as the player reads it in `language`: the chosen buttons' labels and the messages
+// translated; both languages show the Japanese with its English under it.
+std::vector<std::string> ShownLine(const DisplayLanguage& language, const LogLine& line) {
+  std::string_view text = line.text;
+  std::string mark;
+  if (line.chosen && text.starts_with(MessageLog::kChosenMark)) {
+    mark = MessageLog::kChosenMark;
+    text.remove_prefix(mark.size());
   }
+  const std::string_view role = line.chosen ? role::kChoice : role::kMessage;
+  std::optional<std::string> english = language.English(text, role);
+  if (language.mode() == DisplayLanguage::Mode::Both && !line.chosen) {
+    if (english) return {line.text, *english};
+    return {line.text};
+  }
+  return {english ? mark + *english : line.text};
+}
+
+}  // namespace
+
+LogExtra::LogExtra(TextRenderer& text, const DisplayLanguage* language)
+    : text_(text), language_(language), viewMode_(ModeOf(language)), view_(MakeView()) {}
+
+LogView LogExtra::MakeView() const {
+  ShowLine show;
+  if (language_ && language_->translating())
+    show = [language = language_](const LogLine& line) { return ShownLine(*language, line); };
+  TextRenderer& text = text_;
+  return LogView(
+      LogLayout::kRowWidth, LogLayout::kVisibleRows,
+      [&text](std::string_view s) { return text.Width(s, LogLayout::kPointSize, false); },
+      std::move(show));
+}
+
+LogView& LogExtra::View() {
+  if (ModeOf(language_) != viewMode_) {
+    viewMode_ = ModeOf(language_);
+    view_ = MakeView();
+  }
+  view_.Follow(log_);
+  return view_;
+}
+
+void LogExtra::OnEvent(const GameEvent& event) {
+  panel_.See(event);
+  if (const auto* message = std::get_if<MessageEvent>(&event))
+    log_.AddMessage(message->text, message->colour);
+  else if (const auto* chosen = std::get_if<ChosenEvent>(&event))
+    log_.AddChosen(chosen->label);
 }
 
 bool LogExtra::OnInput(const HostEvent& e) {
-  view_.Follow(log_);
-  const LogCommand command = ReadLogInput(e, open_, panel_.open(), view_.AtNewest());
+  LogView& view = View();
+  const LogCommand command = ReadLogInput(e, open_, panel_.open(), view.AtNewest());
   using Action = LogCommand::Action;
   switch (command.action) {
     case Action::Pass:
       return false;
     case Action::Open:
       open_ = true;
-      view_.ScrollToNewest();
+      view.ScrollToNewest();
       break;
     case Action::Close:
       open_ = false;
       break;
     case Action::Scroll:
-      view_.ScrollBy(command.rows);
+      view.ScrollBy(command.rows);
       break;
     case Action::Page:
-      view_.ScrollBy(command.rows * (view_.VisibleRows() - 1));
+      view.ScrollBy(command.rows * (view.VisibleRows() - 1));
       break;
     case Action::ToOldest:
-      view_.ScrollToOldest();
+      view.ScrollToOldest();
       break;
     case Action::ToNewest:
-      view_.ScrollToNewest();
+      view.ScrollToNewest();
       break;
     case Action::Swallow:
       break;
@@ -57,9 +96,6 @@ bool LogExtra::OnInput(const HostEvent& e) {
   return true;
 }
 
-void LogExtra::DrawOver(Surface& picture) {
-  view_.Follow(log_);
-  DrawLog(picture, view_, text_);
-}
+void LogExtra::DrawOver(Surface& picture) { DrawLog(picture, View(), text_); }
 
 }  // namespace pp

@@ -12,12 +12,22 @@ std::vector<std::string> WrapText(std::string_view text, int width, const Measur
   size_t pos = 0;
   while (pos < text.size()) {
     const size_t start = pos;
-    NextCodePoint(text, pos);
+    const char32_t c = NextCodePoint(text, pos);
     const std::string_view character = text.substr(start, pos - start);
     const int w = measure(character);
     if (rowWidth > 0 && rowWidth + w > width) {
-      rows.emplace_back();
-      rowWidth = 0;
+      std::string& full = rows.back();
+      const size_t blank = full.rfind(' ');
+      // A word of Latin letters moves down whole, behind the row's last blank.
+      std::string carried;
+      if (c != U' ' && c < 0x80 && blank != std::string::npos && blank > 0 &&
+          full.find_first_not_of(' ') < blank) {
+        carried = full.substr(blank + 1);
+        full.erase(blank);
+      }
+      rows.push_back(carried);
+      rowWidth = carried.empty() ? 0 : measure(carried);
+      if (c == U' ' && carried.empty()) continue;
     }
     rows.back() += character;
     rowWidth += w;
@@ -25,8 +35,11 @@ std::vector<std::string> WrapText(std::string_view text, int width, const Measur
   return rows;
 }
 
-LogView::LogView(int width, int visibleRows, MeasureText measure)
-    : width_(width), visibleRows_(std::max(visibleRows, 1)), measure_(std::move(measure)) {}
+LogView::LogView(int width, int visibleRows, MeasureText measure, ShowLine show)
+    : width_(width),
+      visibleRows_(std::max(visibleRows, 1)),
+      measure_(std::move(measure)),
+      show_(std::move(show)) {}
 
 void LogView::Follow(const MessageLog& log) {
   const uint64_t fresh = std::min<uint64_t>(log.added() - seen_, log.size());
@@ -37,10 +50,15 @@ void LogView::Follow(const MessageLog& log) {
   }
   for (size_t i = kept; i < log.size(); ++i) {
     const LogLine& line = log.line(i);
-    std::vector<std::string> wrapped = WrapText(line.text, width_, measure_);
-    for (std::string& text : wrapped) rows_.push_back(LogRow{std::move(text), line.colour});
-    rowsPerLine_.push_back(static_cast<int>(wrapped.size()));
-    if (offset_ > 0) offset_ += static_cast<int>(wrapped.size());
+    int added = 0;
+    for (const std::string& shown : show_ ? show_(line) : std::vector<std::string>{line.text}) {
+      for (std::string& text : WrapText(shown, width_, measure_)) {
+        rows_.push_back(LogRow{std::move(text), line.colour});
+        ++added;
+      }
+    }
+    rowsPerLine_.push_back(added);
+    if (offset_ > 0) offset_ += added;
   }
   seen_ = log.added();
   offset_ = std::min(offset_, MaxOffset());

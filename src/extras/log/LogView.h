@@ -17,9 +17,14 @@ namespace pp {
 // Width in pixels of a text as it is drawn.
 using MeasureText = std::function<int(std::string_view)>;
 
-// `text` split at character boundaries into rows of at most `width` pixels; a character wider
-// than the row gets a row of its own. Malformed bytes count as one character each. An empty
-// text is one empty row.
+// What a line of the log shows, before it is wrapped: its own text, or the text in the language
+// the player reads (one text, or two when both languages are read).
+using ShowLine = std::function<std::vector<std::string>(const LogLine&)>;
+
+// `text` split into rows of at most `width` pixels, between characters or, where a row holds a
+// blank before the character that no longer fits, after its last blank (so English breaks
+// between words); a character wider than the row gets a row of its own. Malformed bytes count as
+// one character each. An empty text is one empty row.
 std::vector<std::string> WrapText(std::string_view text, int width, const MeasureText& measure);
 
 struct LogRow {
@@ -29,8 +34,9 @@ struct LogRow {
 
 class LogView {
  public:
-  // Rows of `width` pixels, `visibleRows` of them on screen at once (at least 1).
-  LogView(int width, int visibleRows, MeasureText measure);
+  // Rows of `width` pixels, `visibleRows` of them on screen at once (at least 1); each line
+  // shows what `show` says (empty: its own text).
+  LogView(int width, int visibleRows, MeasureText measure, ShowLine show = {});
 
   // Takes in the lines added to `log` since the last call and forgets those it dropped. A
   // reader scrolled back keeps the same rows in view while new ones arrive below.
@@ -55,6 +61,7 @@ class LogView {
   int width_;
   int visibleRows_;
   MeasureText measure_;
+  ShowLine show_;
   std::deque<LogRow> rows_;
   std::deque<int> rowsPerLine_;  // for every line taken in, oldest first
   uint64_t seen_ = 0;            // the log's added() when last followed

@@ -1,7 +1,5 @@
 #include "extras/log/MessageLog.h"
 
-#include "ui/MessageColours.h"
-
 namespace pp {
 namespace {
 
@@ -10,13 +8,12 @@ constexpr Color kChosenColour = Hex(0xFFDD66);
 
 }  // namespace
 
-void MessageLog::AddMessage(std::string_view text, int32_t kind) {
-  // Age 0 is the first step of both the grey shimmer and the coloured waves: the brightest.
-  Add(LogLine{std::string(text), MessageColour(kind, 0)});
+void MessageLog::AddMessage(std::string_view text, Color colour) {
+  Add(LogLine{std::string(text), colour});
 }
 
 void MessageLog::AddChosen(std::string_view label) {
-  Add(LogLine{std::string(kChosenMark) + std::string(label), kChosenColour});
+  Add(LogLine{std::string(kChosenMark) + std::string(label), kChosenColour, true});
 }
 
 void MessageLog::Add(LogLine line) {

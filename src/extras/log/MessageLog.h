@@ -16,6 +16,7 @@ namespace pp {
 struct LogLine {
   std::string text;  // UTF-8 as the game reported it (bytes it cannot draw included)
   Color colour = 0;
+  bool chosen = false;  // a button the player pressed: kChosenMark and its label
 };
 
 class MessageLog {
@@ -24,8 +25,8 @@ class MessageLog {
   // What a chosen line starts with: "▶ 冒険!!!!".
   static constexpr std::string_view kChosenMark = "▶ ";
 
-  // A message of the game's `kind` (4 plain, 301..312 coloured), in its kind's brightest shade.
-  void AddMessage(std::string_view text, int32_t kind);
+  // A message in its colour (the game's line at its brightest).
+  void AddMessage(std::string_view text, Color colour);
   // The label of the button the player pressed, marked, in the buttons' glow.
   void AddChosen(std::string_view label);
 

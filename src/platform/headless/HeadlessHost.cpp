@@ -1,20 +1,17 @@
 #include "platform/headless/HeadlessHost.h"
 
-#include "core/Json.h"
+#include "automation/EventJson.h"
 #include "platform/AudioDevice.h"
 #include "platform/InputLayout.h"
 #include "platform/NullAudioDevice.h"
 
 namespace pp {
-namespace {
 
-constexpr std::string_view kWaitEvent = R"({"ev":"wait"})";
-
-}  // namespace
-
-HeadlessHost::HeadlessHost(CommandScript::LineSource in, EventSink out, bool autoClick)
+HeadlessHost::HeadlessHost(CommandScript::LineSource in, EventSink out, bool autoClick,
+                           FrameSink frames)
     : out_(std::move(out)),
       autoClick_(autoClick),
+      frames_(std::move(frames)),
       script_(std::move(in), [this](const std::string& text) { ShowError(text); }) {}
 
 HeadlessHost::HeadlessHost(std::istream& in, std::ostream& out, bool autoClick)
@@ -26,23 +23,16 @@ HeadlessHost::HeadlessHost(std::istream& in, std::ostream& out, bool autoClick)
           },
           autoClick) {}
 
-void HeadlessHost::SetCaption(const std::string& text) {
-  Trace(JsonObject("caption").Add("text", text).str());
+void HeadlessHost::Present(const Surface& frame) {
+  if (frames_) frames_(frame);
 }
 
-bool HeadlessHost::ConfirmYesNo(const std::string& text) {
-  Trace(JsonObject("confirm").Add("text", text).str());
-  return script_.ReadConfirmation();
-}
+bool HeadlessHost::ConfirmYesNo(const std::string& /*text*/) { return script_.ReadConfirmation(); }
 
-void HeadlessHost::ShowError(const std::string& text) {
-  Trace(JsonObject("error").Add("text", text).str());
-}
-
-void HeadlessHost::Trace(std::string_view jsonObject) {
-  out_(jsonObject);
+void HeadlessHost::Report(const GameEvent& event) {
+  out_(EventJson(event));
   // The wait is answered before any other input.
-  if (autoClick_ && jsonObject == kWaitEvent) {
+  if (autoClick_ && std::holds_alternative<ClickWaitEvent>(event)) {
     HostEvent click;
     click.type = HostEvent::Type::MouseDown;
     click.x = kPictureClickX;

@@ -1,7 +1,7 @@
 #pragma once
 // The headless host: no window, virtual time, input read as automation commands (one per line,
-// see CommandScript.h) and every automation event written as one line of JSON.
-// End of input closes the game as `close` does.
+// see automation/CommandScript.h) and every game event written as one line of JSON
+// (automation/EventJson.h). End of input closes the game as `close` does.
 
 #include <cstdint>
 #include <functional>
@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "automation/CommandScript.h"
 #include "platform/Host.h"
-#include "platform/headless/CommandScript.h"
 
 namespace pp {
 
@@ -19,31 +19,31 @@ class HeadlessHost final : public Host {
  public:
   // Receives every event as one JSON object.
   using EventSink = std::function<void(std::string_view)>;
+  // Receives every finished frame (the browser's automation page shows them).
+  using FrameSink = std::function<void(const Surface&)>;
 
   // Command lines from `in`, events to `out`. With `autoClick`, every click wait ends at once:
   // a wait event queues a click.
-  HeadlessHost(CommandScript::LineSource in, EventSink out, bool autoClick = false);
+  HeadlessHost(CommandScript::LineSource in, EventSink out, bool autoClick = false,
+               FrameSink frames = {});
   // Lines read from `in`, events written to `out` one per line; both must outlive the host.
   HeadlessHost(std::istream& in, std::ostream& out, bool autoClick = false);
 
   // Virtual time: 20 ms more for every tick handed out (or the time `at` set), nothing else.
   int64_t NowMs() override { return script_.NowMs(); }
   HostEvent WaitEvent() override { return script_.Next(); }
-  // Nothing is shown; the picture stays in the game for screenshots.
-  void Present(const Surface&) override {}
-  // Writes {"ev":"caption","text":…}.
-  void SetCaption(const std::string& text) override;
-  // Writes {"ev":"confirm","text":…} and reads the next command line: only `confirm yes` is
-  // Yes.
+  // Handed to the frame sink, if any; the picture stays in the game for screenshots.
+  void Present(const Surface& frame) override;
+  // Reads the next command line: only `confirm yes` is Yes.
   bool ConfirmYesNo(const std::string& text) override;
-  // Writes {"ev":"error","text":…}.
-  void ShowError(const std::string& text) override;
-  void Trace(std::string_view jsonObject) override;
+  // Writes the event; a wait with `autoClick` queues the click.
+  void Report(const GameEvent& event) override;
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override;
 
  private:
   EventSink out_;
   bool autoClick_;
+  FrameSink frames_;
   CommandScript script_;
 };
 

@@ -2,15 +2,14 @@
 
 #include <SDL.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <deque>
 #include <system_error>
 
 #include "gfx/Png.h"
 #include "gfx/Surface.h"
 #include "platform/AudioDevice.h"
+#include "platform/TickPump.h"
 #include "platform/sdl/SdlAudioDevice.h"
 #include "platform/sdl/SdlGamepad.h"
 #include "platform/sdl/SdlInput.h"
@@ -22,7 +21,6 @@
 namespace pp {
 namespace {
 
-constexpr int64_t kTickMs = 20;
 // The window's title; the frame-rate caption follows it.
 constexpr const char* kGameName = "ぱにぱにらん";
 
@@ -38,6 +36,7 @@ class SdlHost final : public Host {
 
   bool Open(const SdlHostOptions& options, std::string& error) {
     screenshotDir_ = options.screenshotDir;
+    noticeText_ = options.noticeText;
     onFullscreenChange_ = options.onFullscreenChange;
     if (!window_.Open(options.scale, options.fullscreen, error)) return false;
     SetWindowIconFrom(window_.handle(), options.iconFile);
@@ -47,7 +46,6 @@ class SdlHost final : public Host {
       if (!gamepads_->AttachTestPad(error)) return false;
     }
     start_ = SDL_GetTicks64();
-    nextTick_ = kTickMs;
     return true;
   }
 
@@ -55,37 +53,30 @@ class SdlHost final : public Host {
 
   HostEvent WaitEvent() override {
     for (;;) {
-      if (!queued_.empty()) {
-        HostEvent e = std::move(queued_.front());
-        queued_.pop_front();
-        return e;
-      }
-      int64_t now = NowMs();
-      if (gamepads_) {
-        gamepads_->Update(now, queued_);
-        if (!queued_.empty()) continue;
-      }
-      if (now >= nextTick_) {
-        // A late tick is not made up for: the timer fires once and takes up the 20 ms grid.
-        nextTick_ = std::max(nextTick_ + kTickMs, now + 1);
-        window_.UpdateNotice(now);
-        return HostEvent{};
+      const int64_t now = NowMs();
+      if (gamepads_) gamepads_->Update(now, pump_.queue());
+      int waitMs = 0;
+      if (std::optional<HostEvent> e = pump_.Next(now, waitMs)) {
+        if (e->type == HostEvent::Type::Tick) window_.UpdateNotice(now);
+        return *e;
       }
       SDL_Event ev;
       // Sleeps until an event or the next tick: the idle game uses almost no processor.
-      if (SDL_WaitEventTimeout(&ev, static_cast<int>(nextTick_ - now))) Handle(ev);
+      if (SDL_WaitEventTimeout(&ev, waitMs)) Handle(ev);
     }
   }
 
   void Present(const Surface& frame) override { window_.Show(frame, NowMs()); }
 
-  void SetCaption(const std::string& text) override {
-    window_.SetTitle(std::string(kGameName) + "  " + text);
-  }
-
   bool ConfirmYesNo(const std::string& text) override { return AskYesNo(window_.handle(), text); }
 
-  void ShowError(const std::string& text) override { ShowErrorBox(window_.handle(), text); }
+  // The window shows the caption in its title and an error in a message box.
+  void Report(const GameEvent& event) override {
+    if (const auto* caption = std::get_if<CaptionEvent>(&event))
+      window_.SetTitle(std::string(kGameName) + "  " + caption->text);
+    else if (const auto* error = std::get_if<ErrorEvent>(&event))
+      ShowErrorBox(window_.handle(), error->text);
+  }
 
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
     return OpenSdlAudioDevice(format);
@@ -97,9 +88,9 @@ class SdlHost final : public Host {
       window_.HandleWindowEvent(ev.window, NowMs());
       return;
     }
-    if (gamepads_ && gamepads_->Translate(ev, queued_)) return;
+    if (gamepads_ && gamepads_->Translate(ev, pump_.queue())) return;
     WindowInput input = TranslateInput(ev, window_.layout());
-    if (input.event) queued_.push_back(std::move(*input.event));
+    if (input.event) pump_.Queue(std::move(*input.event));
     switch (input.command) {
       case WindowCommand::kToggleFullscreen: {
         const bool before = window_.fullscreen();
@@ -131,25 +122,29 @@ class SdlHost final : public Host {
           return std::filesystem::exists(p, e) || e;
         });
     if (!ec && SavePng(frame, path)) {
-      window_.ShowNotice({"スクリーンショット " + path.filename().string(),
-                          "保存先: " + path.parent_path().string()},
-                         NowMs());
+      ShowNotice({"スクリーンショット " + path.filename().string(),
+                  "保存先: " + path.parent_path().string()});
       return;
     }
     std::fprintf(stderr, "panipani: cannot write the screenshot %s%s\n", path.string().c_str(),
                  ec ? (" (" + ec.message() + ")").c_str() : "");
-    window_.ShowNotice(
-        {"スクリーンショットを保存できません", "保存先: " + path.parent_path().string()}, NowMs());
+    ShowNotice({"スクリーンショットを保存できません", "保存先: " + path.parent_path().string()});
+  }
+
+  void ShowNotice(std::vector<std::string> lines) {
+    if (noticeText_)
+      for (std::string& line : lines) line = noticeText_(line);
+    window_.ShowNotice(std::move(lines), NowMs());
   }
 
   SdlShutdown shutdown_;  // first, so it runs last
   SdlWindow window_;
   uint64_t start_ = 0;
-  int64_t nextTick_ = 0;
-  std::deque<HostEvent> queued_;
+  TickPump pump_;
   std::unique_ptr<SdlGamepads> gamepads_;
   std::filesystem::path screenshotDir_;
   std::function<void(bool)> onFullscreenChange_;
+  std::function<std::string(const std::string&)> noticeText_;
 };
 
 }  // namespace

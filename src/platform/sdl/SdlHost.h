@@ -19,6 +19,8 @@ struct SdlHostOptions {
   std::filesystem::path screenshotDir;                      // where F12 writes its pictures
   std::function<void(bool fullscreen)> onFullscreenChange;  // told after each switch, if set
   std::filesystem::path iconFile;  // the window's icon (platform/WindowIcon.h); none if unreadable
+  // A line of the window's own notices as the player reads it; unset: as written (Japanese).
+  std::function<std::string(const std::string&)> noticeText;
 };
 
 // Opens the window; nullptr with `error` set when there is no display to open it on.

@@ -34,13 +34,21 @@ WindowInput TranslateKey(const SDL_KeyboardEvent& key) {
     return {std::nullopt, key.repeat ? WindowCommand::kNone : WindowCommand::kScreenshot};
   // Keys that act once per press.
   static constexpr std::pair<SDL_Keycode, int> kOncePerPress[] = {
-      {SDLK_SPACE, HostKey::kSpace},   {SDLK_KP_ENTER, HostKey::kPadEnter},
-      {SDLK_ESCAPE, HostKey::kEscape}, {SDLK_m, kMuteKey},
-      {SDLK_a, HostKey::kA},           {SDLK_l, HostKey::kL},
-      {SDLK_s, HostKey::kS},           {SDLK_F1, HostKey::kF1},
-      {SDLK_PAGEUP, HostKey::kPageUp}, {SDLK_PAGEDOWN, HostKey::kPageDown},
-      {SDLK_HOME, HostKey::kHome},     {SDLK_END, HostKey::kEnd},
-      {SDLK_RETURN, HostKey::kEnter},  {SDLK_LCTRL, HostKey::kControl},
+      {SDLK_SPACE, HostKey::kSpace},
+      {SDLK_KP_ENTER, HostKey::kPadEnter},
+      {SDLK_ESCAPE, HostKey::kEscape},
+      {SDLK_m, kMuteKey},
+      {SDLK_a, HostKey::kA},
+      {SDLK_l, HostKey::kL},
+      {SDLK_s, HostKey::kS},
+      {SDLK_t, HostKey::kT},
+      {SDLK_F1, HostKey::kF1},
+      {SDLK_PAGEUP, HostKey::kPageUp},
+      {SDLK_PAGEDOWN, HostKey::kPageDown},
+      {SDLK_HOME, HostKey::kHome},
+      {SDLK_END, HostKey::kEnd},
+      {SDLK_RETURN, HostKey::kEnter},
+      {SDLK_LCTRL, HostKey::kControl},
       {SDLK_RCTRL, HostKey::kControl},
   };
   for (const auto& [keycode, code] : kOncePerPress) {

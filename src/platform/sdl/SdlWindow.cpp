@@ -108,7 +108,7 @@ void SdlWindow::ShowNotice(std::vector<std::string> lines, int64_t nowMs) {
   if (noticeOnScreen_) {
     // The band of the old notice may be taller than the new one's.
     noticeOnScreen_ = false;
-    Draw(notice_.Area(shown_.width(), shown_.height()), nowMs, false);
+    Draw(NoticeArea(), nowMs, false);
   }
   notice_.Show(std::move(lines), nowMs);
   UpdateNotice(nowMs);
@@ -117,7 +117,7 @@ void SdlWindow::ShowNotice(std::vector<std::string> lines, int64_t nowMs) {
 void SdlWindow::UpdateNotice(int64_t nowMs) {
   const int strength = notice_.Strength(nowMs);
   if (shown_.empty() || (strength == drawnStrength_ && (strength > 0) == noticeOnScreen_)) return;
-  Draw(notice_.Area(shown_.width(), shown_.height()), nowMs, false);
+  Draw(NoticeArea(), nowMs, false);
 }
 
 void SdlWindow::HandleWindowEvent(const SDL_WindowEvent& ev, int64_t nowMs) {
@@ -137,11 +137,10 @@ void SdlWindow::Draw(Rect area, int64_t nowMs, bool clearBorders) {
 
   const int strength = notice_.Strength(nowMs);
   composed_ = shown_;
-  if (strength > 0 || noticeOnScreen_) {
-    const Rect band = notice_.Area(shown_.width(), shown_.height());
-    area = Union(area, band);
-    if (strength > 0)
-      if (TextRenderer* font = NoticeFont()) notice_.DrawOnto(composed_, *font, nowMs);
+  TextRenderer* font = NoticeFont();
+  if (font && (strength > 0 || noticeOnScreen_)) {
+    area = Union(area, notice_.Area(shown_.width(), shown_.height(), *font));
+    if (strength > 0) notice_.DrawOnto(composed_, *font, nowMs);
   }
   noticeOnScreen_ = strength > 0;
   drawnStrength_ = strength;
@@ -185,6 +184,11 @@ void SdlWindow::Draw(Rect area, int64_t nowMs, bool clearBorders) {
     SDL_UpdateWindowSurface(window_);
   else
     SDL_UpdateWindowSurfaceRects(window_, &target, 1);
+}
+
+Rect SdlWindow::NoticeArea() {
+  TextRenderer* font = NoticeFont();
+  return font ? notice_.Area(shown_.width(), shown_.height(), *font) : Rect{};
 }
 
 TextRenderer* SdlWindow::NoticeFont() {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "gfx/Notice.h"
 #include "gfx/Surface.h"
 #include "gfx/Text.h"
-#include "platform/window/Notice.h"
 #include "platform/window/PictureLayout.h"
 
 namespace pp {
@@ -59,12 +59,14 @@ class SdlWindow {
   void Draw(Rect area, int64_t nowMs, bool clearBorders);
   // The font of the notices, opened on first use; nullptr when none can be opened.
   TextRenderer* NoticeFont();
+  // The part of the picture the notice covers; empty without a font for it.
+  Rect NoticeArea();
 
   SDL_Window* window_ = nullptr;
   PictureLayout layout_;
   Surface shown_;     // the game's frame as last shown
   Surface composed_;  // what the window shows: the frame with the notice on it
-  Notice notice_;
+  Notice notice_{Notice::Style{}};
   std::unique_ptr<TextRenderer> noticeFont_;  // opened on the first notice
   bool noticeFontFailed_ = false;
   bool noticeOnScreen_ = false;

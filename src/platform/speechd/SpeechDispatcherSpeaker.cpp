@@ -85,8 +85,8 @@ bool HasJapaneseVoice(const Library& lib, SPDConnection* connection) {
 struct Channel {
   std::mutex mutex;
   std::condition_variable wake;
-  // Lines to say in order; nullopt is a cancel.
-  std::deque<std::optional<std::string>> queue;
+  // Lines to say in order, each with its language; nullopt is a cancel.
+  std::deque<std::optional<std::pair<std::string, std::string>>> queue;
   bool stopping = false;
   bool failed = false;
   bool finished = false;
@@ -112,7 +112,6 @@ SPDConnection* Connect(Library& lib, std::string& error) {
     std::free(why);
     return nullptr;
   }
-  if (HasJapaneseVoice(lib, connection)) lib.setLanguage(connection, "ja");
   return connection;
 }
 
@@ -134,8 +133,10 @@ void Work(const std::shared_ptr<Channel>& channel) {
     }
     if (channel->unavailable) channel->unavailable(error);
   } else {
+    const bool japaneseVoice = HasJapaneseVoice(channel->lib, connection);
+    std::string language;
     for (;;) {
-      std::optional<std::string> next;
+      std::optional<std::pair<std::string, std::string>> next;
       {
         std::unique_lock lock(channel->mutex);
         channel->wake.wait(lock, [&] { return channel->stopping || !channel->queue.empty(); });
@@ -143,10 +144,17 @@ void Work(const std::shared_ptr<Channel>& channel) {
         next = std::move(channel->queue.front());
         channel->queue.pop_front();
       }
-      if (next)
-        channel->lib.say(connection, SPD_TEXT, next->c_str());
-      else
+      if (!next) {
         channel->lib.cancel(connection);
+        continue;
+      }
+      // Japanese only where the daemon has a voice for it: else its default voice reads it.
+      const std::string& wanted = next->second;
+      if (wanted != language && (wanted != "ja" || japaneseVoice)) {
+        channel->lib.setLanguage(connection, wanted.c_str());
+        language = wanted;
+      }
+      channel->lib.say(connection, SPD_TEXT, next->first.c_str());
     }
     // Nothing goes on speaking after the game has closed.
     channel->lib.cancel(connection);
@@ -178,12 +186,12 @@ class SpeechDispatcherSpeaker final : public Speaker {
       worker_.detach();  // stuck on the daemon: it ends with the program
   }
 
-  void Say(std::string_view text) override {
+  void Say(std::string_view text, std::string_view language) override {
     std::lock_guard lock(channel_->mutex);
     if (channel_->failed) return;
     if (!worker_.joinable()) worker_ = std::thread(Work, channel_);
     if (channel_->queue.size() >= kMaxQueued) channel_->queue.pop_front();
-    channel_->queue.emplace_back(std::string(text));
+    channel_->queue.emplace_back(std::make_pair(std::string(text), std::string(language)));
     channel_->wake.notify_all();
   }
 
@@ -207,7 +215,7 @@ class SpeechDispatcherSpeaker final : public Speaker {
  public:
   explicit SpeechDispatcherSpeaker(std::function<void(const std::string&)> unavailable)
       : unavailable_(std::move(unavailable)) {}
-  void Say(std::string_view) override {
+  void Say(std::string_view, std::string_view) override {
     if (told_) return;
     told_ = true;
     if (unavailable_) unavailable_("this build has no speech-dispatcher support");

@@ -1,8 +1,9 @@
 #pragma once
-// Speech through the speech-dispatcher daemon, in Japanese where the daemon has a Japanese voice,
-// else in its default voice. libspeechd is loaded when the first line is said, so the program
-// starts and plays where it is not installed; a worker thread talks to the daemon, so neither
-// starting the daemon nor a slow reply ever holds up the game.
+// Speech through the speech-dispatcher daemon: Japanese lines in Japanese where the daemon has a
+// Japanese voice (else in its default voice), English lines in English. libspeechd is loaded when
+// the first line is said, so the program starts and plays where it is not installed; a worker
+// thread talks to the daemon, so neither starting the daemon nor a slow reply ever holds up the
+// game.
 
 #include <functional>
 #include <memory>

@@ -15,16 +15,8 @@ int ToPixel(double at, double shown, int pixels) {
 
 }  // namespace
 
-int FitScale(double width, double height) {
-  if (!std::isfinite(width) || !std::isfinite(height)) return 1;
-  const double fit =
-      std::min(std::floor(width / kCanvasPictureWidth), std::floor(height / kCanvasPictureHeight));
-  return static_cast<int>(std::clamp(fit, 1.0, 64.0));
-}
-
 PicturePoint ToPicture(double x, double y, double shownWidth, double shownHeight) {
-  return {ToPixel(x, shownWidth, kCanvasPictureWidth),
-          ToPixel(y, shownHeight, kCanvasPictureHeight)};
+  return {ToPixel(x, shownWidth, kPictureWidth), ToPixel(y, shownHeight, kPictureHeight)};
 }
 
 }  // namespace pp

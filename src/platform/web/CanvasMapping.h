@@ -1,19 +1,11 @@
 #pragma once
-// Where the 390 x 260 picture sits on the page: the whole factor it is scaled by, and how a point
-// on the shown canvas (a mouse or a finger, in CSS pixels) maps back onto the picture.
+// How a point on the picture shown on the page (a mouse or a finger, in CSS pixels) maps back
+// onto the 390 x 260 picture; the page's layout script decides where and how large it is shown.
+
+#include "platform/Host.h"
+#include "platform/InputLayout.h"
 
 namespace pp {
-
-inline constexpr int kCanvasPictureWidth = 390;
-inline constexpr int kCanvasPictureHeight = 260;
-
-// The largest whole factor at which the picture fits in `width` x `height` CSS pixels; at least
-// 1, so a tiny page still shows the picture (cut off) rather than nothing.
-int FitScale(double width, double height);
-
-struct PicturePoint {
-  int x = 0, y = 0;
-};
 
 // A point (x, y) on the canvas as shown at `shownWidth` x `shownHeight` CSS pixels, measured from
 // its top-left corner, as the picture pixel under it; points past an edge (a finger sliding off)

@@ -2,13 +2,13 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
-#include <deque>
 #include <vector>
 
+#include "automation/CommandEncoder.h"
+#include "automation/EventJson.h"
 #include "gfx/Surface.h"
 #include "platform/AudioDevice.h"
-#include "platform/headless/CommandScript.h"
+#include "platform/TickPump.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/web/CanvasMapping.h"
 #include "platform/web/WebAudioDevice.h"
@@ -17,7 +17,6 @@
 namespace pp {
 namespace {
 
-constexpr int64_t kTickMs = 20;
 // How long an automation page waits for its next command before looking again.
 constexpr int kIdleWaitMs = 1000;
 
@@ -51,24 +50,14 @@ class WebHost final : public Host {
       ReportGameStarted();
     }
     for (;;) {
-      if (!queued_.empty()) {
-        HostEvent e = std::move(queued_.front());
-        queued_.pop_front();
-        return e;
-      }
-      const int64_t now = NowMs();
-      if (now >= nextTick_) {
-        // A late tick is not made up for: the timer fires once and takes up the 20 ms grid.
-        nextTick_ = std::max(nextTick_ + kTickMs, now + 1);
-        return HostEvent{};
-      }
-      WaitForPageInput(static_cast<int>(nextTick_ - now));
+      int waitMs = 0;
+      if (std::optional<HostEvent> e = pump_.Next(NowMs(), waitMs)) return *e;
+      WaitForPageInput(waitMs);
       while (std::optional<PageInput> input = TakePageInput()) Translate(*input);
     }
   }
 
   void Present(const Surface& frame) override { ShowFrameOnPage(frame.data(), rgba_); }
-  void SetCaption(const std::string& text) override { SetPageTitle(text); }
 
   // The page's dialog is modal as the window's message box is: the timer and the pointer wait
   // while it is open, finished sound blocks are kept for afterwards.
@@ -78,16 +67,25 @@ class WebHost final : public Host {
       WaitForPageInput(kIdleWaitMs);
       while (std::optional<PageInput> input = TakePageInput()) {
         if (input->kind == PageInput::Kind::Answer) {
-          nextTick_ = std::max(nextTick_, NowMs());
+          pump_.ResumeAt(NowMs());
           return input->value == 1;
         }
         if (input->kind == PageInput::Kind::AudioDone)
-          queued_.push_back(TypedEvent(HostEvent::Type::AudioDone));
+          pump_.Queue(TypedEvent(HostEvent::Type::AudioDone));
       }
     }
   }
 
-  void ShowError(const std::string& text) override { ShowPageError(text); }
+  // The page shows the caption as its title and an error in its notice line; its text panel reads
+  // the game's other events as automation does.
+  void Report(const GameEvent& event) override {
+    if (const auto* caption = std::get_if<CaptionEvent>(&event)) {
+      SetPageTitle(caption->text);
+      return;
+    }
+    if (const auto* error = std::get_if<ErrorEvent>(&event)) ShowPageError(error->text);
+    SendPageEvent(EventJson(event));
+  }
 
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
     return OpenWebAudioDevice(format);
@@ -97,21 +95,21 @@ class WebHost final : public Host {
   void Translate(const PageInput& input) {
     switch (input.kind) {
       case PageInput::Kind::Pointer:
-        queued_.push_back(PointerEvent(input));
+        pump_.Queue(PointerEvent(input));
         break;
       case PageInput::Kind::Key:
-        queued_.push_back(TypedEvent(
+        pump_.Queue(TypedEvent(
             input.phase == PageInput::Phase::Up ? HostEvent::Type::KeyUp : HostEvent::Type::Key,
             input.value));
         break;
       case PageInput::Kind::Choose:
-        queued_.push_back(TypedEvent(HostEvent::Type::Choose, input.value));
+        pump_.Queue(TypedEvent(HostEvent::Type::Choose, input.value));
         break;
       case PageInput::Kind::AudioDone:
-        queued_.push_back(TypedEvent(HostEvent::Type::AudioDone));
+        pump_.Queue(TypedEvent(HostEvent::Type::AudioDone));
         break;
       case PageInput::Kind::Wheel:
-        queued_.push_back(TypedEvent(HostEvent::Type::Wheel, input.value));
+        pump_.Queue(TypedEvent(HostEvent::Type::Wheel, input.value));
         break;
       case PageInput::Kind::Answer:  // no question is open
       case PageInput::Kind::Line:    // no automation on this page
@@ -120,9 +118,8 @@ class WebHost final : public Host {
   }
 
   double start_;
-  int64_t nextTick_ = kTickMs;
   bool started_ = false;
-  std::deque<HostEvent> queued_;
+  TickPump pump_;
   std::vector<uint32_t> rgba_;
 };
 
@@ -130,69 +127,52 @@ class WebHost final : public Host {
 std::optional<std::string> NextCommandLine() {
   for (;;) {
     while (std::optional<PageInput> input = TakePageInput()) {
+      std::optional<std::string> line;
       switch (input->kind) {
         case PageInput::Kind::Line:
           return input->text;
-        case PageInput::Kind::Pointer: {
-          const HostEvent e = PointerEvent(*input);
-          const char* phase = e.type == HostEvent::Type::MouseDown   ? "down"
-                              : e.type == HostEvent::Type::MouseMove ? "move"
-                                                                     : "up";
-          return std::string("mouse ") + phase + " " + std::to_string(e.x) + " " +
-                 std::to_string(e.y);
-        }
+        case PageInput::Kind::Pointer:
+          line = CommandLineFor(PointerEvent(*input));
+          break;
         case PageInput::Kind::Choose:
-          return "choose " + std::to_string(input->value);
+          line = CommandLineFor(TypedEvent(HostEvent::Type::Choose, input->value));
+          break;
         case PageInput::Kind::Wheel:
-          return "wheel " + std::to_string(input->value);
+          line = CommandLineFor(TypedEvent(HostEvent::Type::Wheel, input->value));
+          break;
         case PageInput::Kind::Key:
-          return (input->phase == PageInput::Phase::Up ? "keyup " : "key ") + KeyName(input->value);
+          line = CommandLineFor(TypedEvent(
+              input->phase == PageInput::Phase::Up ? HostEvent::Type::KeyUp : HostEvent::Type::Key,
+              input->value));
+          break;
         case PageInput::Kind::AudioDone:  // the automation host plays no sound
         case PageInput::Kind::Answer:
           break;
       }
+      if (line) return line;
     }
     WaitForPageInput(kIdleWaitMs);
   }
 }
 
-// The headless host with the page as its terminal, and the canvas showing its frames.
-class WebAutomationHost final : public Host {
- public:
-  explicit WebAutomationHost(bool autoClick)
-      : inner_(
-            [this]() -> std::optional<std::string> {
-              if (!started_) {
-                started_ = true;
-                ReportGameStarted();
-              }
-              return NextCommandLine();
-            },
-            [](std::string_view json) { SendPageEvent(json); }, autoClick) {}
-
-  int64_t NowMs() override { return inner_.NowMs(); }
-  HostEvent WaitEvent() override { return inner_.WaitEvent(); }
-  void Present(const Surface& frame) override { ShowFrameOnPage(frame.data(), rgba_); }
-  void SetCaption(const std::string& text) override { inner_.SetCaption(text); }
-  bool ConfirmYesNo(const std::string& text) override { return inner_.ConfirmYesNo(text); }
-  void ShowError(const std::string& text) override { inner_.ShowError(text); }
-  void Trace(std::string_view jsonObject) override { inner_.Trace(jsonObject); }
-  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
-    return inner_.OpenAudioDevice(format);
-  }
-
- private:
-  bool started_ = false;
-  HeadlessHost inner_;
-  std::vector<uint32_t> rgba_;
-};
-
 }  // namespace
 
 std::unique_ptr<Host> CreateWebHost() { return std::make_unique<WebHost>(); }
 
+// The headless host with the page as its terminal, and the canvas showing its frames.
 std::unique_ptr<Host> CreateWebAutomationHost(bool autoClick) {
-  return std::make_unique<WebAutomationHost>(autoClick);
+  auto started = std::make_shared<bool>(false);
+  auto rgba = std::make_shared<std::vector<uint32_t>>();
+  return std::make_unique<HeadlessHost>(
+      [started]() -> std::optional<std::string> {
+        if (!*started) {
+          *started = true;
+          ReportGameStarted();
+        }
+        return NextCommandLine();
+      },
+      [](std::string_view json) { SendPageEvent(json); }, autoClick,
+      [rgba](const Surface& frame) { ShowFrameOnPage(frame.data(), *rgba); });
 }
 
 }  // namespace pp

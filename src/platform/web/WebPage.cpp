@@ -51,7 +51,7 @@ std::optional<PageInput> TakePageInput() {
 }
 
 void ShowFrameOnPage(const uint32_t* pixels, std::vector<uint32_t>& rgba) {
-  rgba.resize(size_t{kCanvasPictureWidth} * kCanvasPictureHeight);
+  rgba.resize(size_t{kPictureWidth} * kPictureHeight);
   // 0x00RRGGBB becomes the canvas's bytes R, G, B, 255: one word each on the little-endian heap.
   for (size_t i = 0; i < rgba.size(); ++i) {
     const uint32_t p = pixels[i];
@@ -70,8 +70,3 @@ void ReportGameStarted() { pp_game_started(); }
 void ReportGameEnded(int status) { pp_game_ended(status); }
 
 }  // namespace pp
-
-// The page's layout asks for the scale that fits its stage.
-extern "C" EMSCRIPTEN_KEEPALIVE int pp_fit_scale(double width, double height) {
-  return pp::FitScale(width, height);
-}

@@ -3,6 +3,9 @@
 // (at least 1), centred, with black borders around it. Window coordinates are the window
 // surface's pixels.
 
+#include "platform/Host.h"
+#include "platform/InputLayout.h"
+
 namespace pp {
 
 struct PictureLayout {
@@ -10,14 +13,7 @@ struct PictureLayout {
   int left = 0, top = 0;  // the picture's top-left corner in the window
 };
 
-inline constexpr int kPictureWidth = 390;
-inline constexpr int kPictureHeight = 260;
-
 PictureLayout FitPicture(int windowWidth, int windowHeight);
-
-struct PicturePoint {
-  int x = 0, y = 0;
-};
 
 // The picture pixel under window point (x, y); a point on the borders around the picture
 // counts as the nearest pixel of its edge.

@@ -1,11 +1,18 @@
-// The page around the game (prepended to the compiled program): the canvas and its scaling,
-// the input the hosts collect, the reset question, the sound output, the saves in the browser's
-// storage and the automation interface `window.panipani`.
+// The page around the game (prepended to the compiled program after words.js, layout.js,
+// textpanel.js, gamepad.js and offline.js): the layout, the menu, the input the hosts collect, the
+// reset question, the sound output, the saves in the browser's storage, the wake lock and the
+// automation interface `window.panipani`.
 (function () {
   'use strict';
   const $ = (id) => document.getElementById(id);
   const params = new URLSearchParams(location.search);
   const automated = params.get('headless') === '1';
+
+  PageWords.use(params.has('lang') ? [params.get('lang')]
+                                   : navigator.languages || [navigator.language || '']);
+  document.documentElement.lang = PageWords.lang;
+  PageWords.apply(document);
+  const say = (key, values) => PageWords.text(key, values);
 
   // The address's options become the program's command line, which the program checks.
   const args = [];
@@ -15,7 +22,7 @@
   if (params.get('mute') === '1') args.push('--mute');
   Module.arguments = args;
 
-  const kPictureWidth = 390, kPictureHeight = 260;
+  const kPictureWidth = PageLayout.kPictureWidth, kPictureHeight = PageLayout.kPictureHeight;
   // Input kinds and pointer phases as WebPage.h numbers them.
   const Kind = { pointer: 0, key: 1, choose: 2, audioDone: 3, answer: 4, line: 5, wheel: 6 };
   const Phase = { down: 0, move: 1, up: 2 };
@@ -29,15 +36,36 @@
   const isControl = (code) => code === 'ControlLeft' || code === 'ControlRight';
 
   const canvas = $('screen');
-  const context = canvas.getContext('2d');
   const notes = $('notes');
 
-  function note(text, isError) {
-    const line = document.createElement('div');
+  // --- the picture: each frame goes into a canvas of the picture's own size, and from there,
+  // enlarged by whole device pixels with sharp edges, into the shown canvas, whose own pixels are
+  // the screen's (its size in device pixels): nothing is resampled on the way ---
+  const picture = document.createElement('canvas');
+  picture.width = kPictureWidth;
+  picture.height = kPictureHeight;
+  const pictureContext = picture.getContext('2d');
+  const screenContext = canvas.getContext('2d');
+  let screenDue = false;
+  function drawScreen() {
+    screenDue = false;
+    screenContext.imageSmoothingEnabled = false;
+    screenContext.drawImage(picture, 0, 0, canvas.width, canvas.height);
+  }
+  // The shown canvas follows at the next frame of the display: one copy for any number of frames.
+  function pictureChanged() {
+    if (screenDue) return;
+    screenDue = true;
+    requestAnimationFrame(drawScreen);
+  }
+
+  // A calm line in the side column (never over the picture); returns it.
+  function note(text) {
+    const line = document.createElement('p');
     line.textContent = text;
-    if (isError) line.className = 'error';
     notes.appendChild(line);
-    while (notes.childNodes.length > 4) notes.removeChild(notes.firstChild);
+    while (notes.childElementCount > 3) notes.firstElementChild.remove();
+    return line;
   }
 
   // --- input, collected for the game and taken by it one at a time ---
@@ -49,11 +77,13 @@
   }
 
   let resolveReady;
+  let running = false;
   const api = {
-    events: [],
+    events: [],  // on an automation page
     onevent: null,
     ready: new Promise((resolve) => { resolveReady = resolve; }),
     firstFrameMs: null,
+    picture,  // a canvas that holds the game's last frame at 390 x 260
     // Runs one automation command line (only on an automation page).
     command(line) {
       if (!automated) throw new Error('panipani.command needs the page opened with ?headless=1');
@@ -62,27 +92,99 @@
     // Resolves once every save so far is in the browser's storage.
     saved() { return storage.settled(); },
     audioState() { return audio.state(); },
+    wakeLocked() { return wakeLock.sentinel !== null; },
   };
   window.panipani = api;
 
-  // --- layout: the largest whole scale that fits, centred by the stage ---
+  // --- layout (layout.js): the picture on whole device pixels, the side column beside or below
+  // it, the text panel on where it costs the picture nothing unless the player switched it ---
+  const side = $('side');
+  const panelSwitch = $('panel-switch');
+  const kPanelSetting = 'panipani.panel';
+  function storedPanel() {
+    try {
+      return localStorage.getItem(kPanelSetting);
+    } catch (e) {
+      return null;
+    }
+  }
   function layout() {
-    if (!Module._pp_fit_scale) return;
-    const stage = $('stage');
-    const scale = Module._pp_fit_scale(stage.clientWidth, stage.clientHeight);
-    canvas.style.width = kPictureWidth * scale + 'px';
-    canvas.style.height = kPictureHeight * scale + 'px';
+    const width = document.documentElement.clientWidth, height = document.documentElement.clientHeight;
+    const ratio = window.devicePixelRatio || 1;
+    const stored = storedPanel();
+    const panel = stored === null ? PageLayout.panelByDefault(width, height, ratio) : stored === 'on';
+    const where = PageLayout.arrange(width, height, ratio, panel);
+    const place = (element, box) => {
+      element.style.left = box.x + 'px';
+      element.style.top = box.y + 'px';
+      element.style.width = box.width + 'px';
+      element.style.height = box.height + 'px';
+    };
+    place(canvas, where.picture);
+    place(side, where.side);
+    if (canvas.width !== kPictureWidth * where.scale) {
+      canvas.width = kPictureWidth * where.scale;
+      canvas.height = kPictureHeight * where.scale;
+      drawScreen();
+    }
+    $('panel').hidden = !panel;
+    panelSwitch.setAttribute('aria-pressed', String(panel));
+    document.body.classList.add('laid-out');
   }
   window.addEventListener('resize', layout);
   document.addEventListener('fullscreenchange', layout);
+  // Another device pixel ratio (a zoom, a window moved to another screen) without a resize.
+  (function watchRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`)
+      .addEventListener('change', () => { layout(); watchRatio(); }, { once: true });
+  })();
+  layout();
 
   function toggleFullscreen() {
     if (document.fullscreenElement) {
       document.exitFullscreen();
     } else if (document.documentElement.requestFullscreen) {
-      document.documentElement.requestFullscreen().catch((e) => note('全画面にできません: ' + e.message));
+      document.documentElement.requestFullscreen()
+        .catch((e) => note(say('fullscreenRefused', { why: e.message })));
     }
   }
+
+  // --- the menu: one button that opens the page's controls in the side column ---
+  const menuButton = $('menu-button'), menu = $('menu');
+  function setMenu(open) {
+    menu.hidden = !open;
+    menuButton.setAttribute('aria-expanded', String(open));
+  }
+  // After a click with a pointer the keys go back to the game (a keyboard keeps its focus).
+  function settleFocus(e) {
+    if (e.detail > 0 && document.activeElement instanceof HTMLElement) document.activeElement.blur();
+  }
+  menuButton.addEventListener('click', (e) => {
+    setMenu(menu.hidden);
+    settleFocus(e);
+  });
+  document.addEventListener('pointerdown', (e) => {
+    if (!menu.hidden && !menu.contains(e.target) && !menuButton.contains(e.target)) setMenu(false);
+  });
+  // A menu entry acts, then the menu closes.
+  function menuEntry(id, action) {
+    $(id).addEventListener('click', (e) => {
+      action();
+      setMenu(false);
+      settleFocus(e);
+    });
+  }
+  if (!document.fullscreenEnabled) $('fullscreen').hidden = true;
+  // The text panel's switch remembers the player's choice (a browser without storage keeps the
+  // default).
+  menuEntry('panel-switch', () => {
+    try {
+      localStorage.setItem(kPanelSetting, $('panel').hidden ? 'on' : 'off');
+    } catch (e) {
+      return;
+    }
+    layout();
+  });
 
   // --- pointer and keys ---
   function pointer(phase, e) {
@@ -91,7 +193,6 @@
             h: r.height });
   }
   canvas.addEventListener('pointerdown', (e) => {
-    audio.unlock();
     // A finger arrives without moving first: it moves onto the point, then presses.
     if (e.pointerType !== 'mouse') pointer(Phase.move, e);
     pointer(Phase.down, e);
@@ -106,10 +207,22 @@
     if (e.deltaY !== 0) queue({ kind: Kind.wheel, value: e.deltaY < 0 ? 1 : -1 });
   }, { passive: false });
 
+  // Keys a focused control of the page keeps for itself (a button, the scrolled text): the
+  // others still reach the game. Shift+Tab always leaves the game to the page's controls.
+  const kControlKeys = new Set(['Enter', 'NumpadEnter', 'Space', 'Tab', 'ArrowLeft', 'ArrowUp',
+                                'ArrowRight', 'ArrowDown', 'PageUp', 'PageDown', 'Home', 'End']);
+  const onPageControl = (e) => e.target instanceof Element &&
+                               e.target.closest('button, input, [tabindex]') !== null;
   let controlHeld = false;
   document.addEventListener('keydown', (e) => {
     if (question.open) return;
-    audio.unlock();
+    if (e.code === 'Escape' && !menu.hidden) {
+      setMenu(false);
+      menuButton.focus();
+      e.preventDefault();
+      return;
+    }
+    if ((onPageControl(e) && kControlKeys.has(e.code)) || (e.code === 'Tab' && e.shiftKey)) return;
     if (e.code === 'F11' || (e.altKey && e.code === 'Enter')) {
       if (!e.repeat) toggleFullscreen();
       e.preventDefault();
@@ -281,10 +394,15 @@
     },
     mute(muted) {
       if (this.gain) this.gain.gain.value = muted ? 0 : 1;
-      $('mute').textContent = muted ? '消音を解除 (M)' : '消音 (M)';
+      $('mute').textContent = say(muted ? 'unmute' : 'mute');
+      $('mute').setAttribute('aria-pressed', String(muted));
     },
   };
   Module.audio = audio;
+  // Browsers start sound only after a click, tap or key, and may suspend it again (Safari when
+  // a call comes in): every one of them resumes it while it is not running.
+  for (const type of ['pointerdown', 'pointerup', 'touchend', 'click', 'keydown'])
+    document.addEventListener(type, () => audio.unlock(), true);
 
   // --- saves in IndexedDB: the game writes into /save, each replacement is synced ---
   const storage = {
@@ -301,7 +419,7 @@
       this.syncing = true;
       FS.syncfs(false, (err) => {
         this.syncing = false;
-        if (err) note('セーブをブラウザに保存できません: ' + storage.why(err), true);
+        if (err) note(say('saveFailed', { why: storage.why(err) }));
         if (this.again) {
           this.again = false;
           this.sync();
@@ -319,7 +437,7 @@
     why(err) {
       const text = String((err && (err.message || err.name)) || err);
       if (/quota/i.test(text) || (err && err.name === 'QuotaExceededError'))
-        return 'ブラウザの保存領域がいっぱいです (' + text + ')';
+        return say('storageFull') + ': ' + text;
       return text;
     },
   };
@@ -332,16 +450,10 @@
     FS.syncfs(true, (err) => {
       if (err) {
         storage.broken = true;
-        note('このブラウザではセーブを残せません (プライベートブラウズ?): ' + storage.why(err) +
-             '。記録はページを閉じると消えます。', true);
+        note(say('storageTemporary'));
       }
       removeRunDependency('saves');
     });
-    if (navigator.storage && navigator.storage.persist) {
-      navigator.storage.persist().then((granted) => {
-        if (!granted) note('ブラウザが保存領域の永続化を認めませんでした。セーブは消されることがあります。');
-      }, () => {});
-    }
     // The game replaces a file by renaming a finished temporary file over it.
     const rename = FS.rename;
     FS.rename = function (from, to) {
@@ -350,21 +462,31 @@
       return result;
     };
   });
-  Module.onRuntimeInitialized = layout;
   Module.print = (text) => console.log(text);
   Module.printErr = (text) => console.warn(text);
 
-  $('fullscreen').addEventListener('click', toggleFullscreen);
-  $('mute').addEventListener('click', () => {
-    audio.unlock();
-    queue({ kind: Kind.key, value: Key.KeyM });
-  });
-  $('download').addEventListener('click', () => {
+  // Persistent storage, asked for quietly: where the browser decides by itself without asking the
+  // player (Chromium's browsers, which alone have navigator.userAgentData; an installed page), or
+  // has decided already. Firefox would ask the player in a prompt: there the save stays in the
+  // browser's ordinary storage, which it clears only when the disk runs short.
+  async function askForPersistentStorage() {
+    if (!navigator.storage || !navigator.storage.persist || await navigator.storage.persisted())
+      return;
+    const decidesAlone = 'userAgentData' in navigator ||
+                         matchMedia('(display-mode: standalone)').matches;
+    const permission = await navigator.permissions.query({ name: 'persistent-storage' });
+    if (decidesAlone || permission.state === 'granted') await navigator.storage.persist();
+  }
+
+  menuEntry('fullscreen', toggleFullscreen);
+  menuEntry('mute', () => queue({ kind: Kind.key, value: Key.KeyM }));
+  menuEntry('auto', () => queue({ kind: Kind.key, value: Key.KeyA }));
+  menuEntry('download', () => {
     let bytes;
     try {
       bytes = FS.readFile('/save/my.dat');
     } catch (e) {
-      note('まだセーブがありません。', true);
+      note(say('noSave'));
       return;
     }
     const link = document.createElement('a');
@@ -373,7 +495,7 @@
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 1000);
   });
-  $('upload').addEventListener('click', () => $('upload-file').click());
+  menuEntry('upload', () => $('upload-file').click());
   $('upload-file').addEventListener('change', async (e) => {
     const file = e.target.files[0];
     e.target.value = '';
@@ -383,6 +505,7 @@
   // restarts the page on it; a refused file leaves the current save as it was. Resolves to the
   // refusal's text, or '' when the file was taken.
   api.uploadSave = async function (bytes) {
+    await api.ready;
     const probe = '/tmp/upload.dat';
     FS.writeFile(probe, bytes);
     const size = lengthBytesUTF8(probe) + 1;
@@ -394,7 +517,7 @@
     _free(result);
     FS.unlink(probe);
     if (error) {
-      note('このファイルは読み込めません: ' + error + '。今のセーブはそのままです。', true);
+      note(say('uploadRefused', { why: error }));
       return error;
     }
     FS.writeFile('/save/my.dat.upload', bytes);
@@ -402,6 +525,70 @@
     if (await storage.settled()) location.reload();
     return '';
   };
+
+  // --- the text panel (textpanel.js): a button there is `choose N` ---
+  const textPanel = PageTextPanel.create({
+    log: $('log'), choices: $('choices'), items: $('items'), itemsTitle: $('items-title'),
+    itemsRows: $('items-rows'), itemsDetails: $('items-details'),
+    onChoose(n, e) {
+      queue({ kind: Kind.choose, value: n });
+      settleFocus(e);
+    },
+  });
+
+  // --- gamepads (gamepad.js), pressing the window's keys ---
+  PageGamepad.create({
+    key(code) {
+      audio.unlock();
+      queue({ kind: Kind.key, value: code });
+    },
+    keyUp(code) { queue({ kind: Kind.key, phase: Phase.up, value: code }); },
+  });
+
+  // --- the screen stays on while the page is seen and the game runs ---
+  const wakeLock = {
+    sentinel: null,
+    asking: false,
+    async update() {
+      const wanted = running && document.visibilityState === 'visible';
+      if (wanted && !this.sentinel && !this.asking && navigator.wakeLock) {
+        this.asking = true;
+        try {
+          const sentinel = await navigator.wakeLock.request('screen');
+          // The browser lets go by itself when the page is hidden.
+          sentinel.addEventListener('release', () => { if (this.sentinel === sentinel) this.sentinel = null; });
+          this.sentinel = sentinel;
+        } catch (e) {
+          // Refused (a saving battery, a policy): the screen sleeps as usual.
+        }
+        this.asking = false;
+        if (!(running && document.visibilityState === 'visible')) this.update();
+      } else if (!wanted && this.sentinel) {
+        const sentinel = this.sentinel;
+        this.sentinel = null;
+        sentinel.release().catch(() => {});
+      }
+    },
+  };
+  document.addEventListener('visibilitychange', () => wakeLock.update());
+
+  // Once the game runs: the controls that reach into it, the wake lock, the service worker
+  // (offline.js) with its offer of a new version, persistent storage.
+  function started() {
+    running = true;
+    for (const id of ['download', 'upload']) $(id).disabled = false;
+    wakeLock.update();
+    PageOffline.start((accept) => {
+      const line = note(say('update') + ' ');
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = say('reload');
+      button.addEventListener('click', accept);
+      line.appendChild(button);
+    });
+    askForPersistentStorage().catch(() => {});
+    resolveReady();
+  }
 
   // --- what the program calls (WebPage.cpp) ---
   Module.page = {
@@ -432,18 +619,24 @@
     },
     showFrame(rgba) {
       const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, kPictureWidth * kPictureHeight * 4);
-      context.putImageData(new ImageData(pixels, kPictureWidth, kPictureHeight), 0, 0);
+      pictureContext.putImageData(new ImageData(pixels, kPictureWidth, kPictureHeight), 0, 0);
+      pictureChanged();
       if (api.firstFrameMs === null) api.firstFrameMs = performance.now();
     },
     setTitle(text) { document.title = text; },
     openQuestion(text) { question.show(text); },
-    showError(text) { note(text, true); },
+    showError(text) { note(text); },
     sendEvent(json) {
       const event = JSON.parse(json);
-      api.events.push(event);
+      if (automated) api.events.push(event);
+      textPanel.see(event);
       if (api.onevent) api.onevent(event);
     },
-    gameStarted() { resolveReady(); },
-    gameEnded(status) { note(status === 0 ? 'ゲームは終了しました。' : 'ゲームは終了しました (' + status + ')。', status !== 0); },
+    gameStarted: started,
+    gameEnded(status) {
+      running = false;
+      wakeLock.update();
+      note(status === 0 ? say('ended') : say('endedWith', { status }));
+    },
   };
 })();
