@@ -36,13 +36,14 @@ activate() {
   wait_for 30 "the game's window to have the focus" window_active
 }
 
-# start_game HOOK OPTION...: starts the game in the window with the given extra options, its text
-# hook printing into HOOK; sets $game and $window.
+# start_game HOOK OPTION...: starts the game in the window, in Japanese whatever the locale (the
+# waits read its Japanese lines), with the given extra options, its text hook printing into HOOK;
+# sets $game and $window.
 start_game() {
   local hook="$1"
   shift
-  SDL_AUDIODRIVER=dummy "$build/panipani" --data "$build/data" --seed 5 --scale "$scale" \
-    --text-hook print "$@" >"$hook" &
+  SDL_AUDIODRIVER=dummy "$build/panipani" --lang ja --data "$build/data" --seed 5 \
+    --scale "$scale" --text-hook print "$@" >"$hook" &
   game=$!
   on_exit stop_process "$game"
   wait_for_window "$game"

@@ -25,10 +25,13 @@ fail() {
   exit 1
 }
 
+# The game in Japanese whatever the locale: the checks read its Japanese lines and pictures.
+lang=(--lang ja)
 # The same clicks headless give the reference picture of the login screen.
 mkdir -p "$work/headless"
 printf 'tick 5\nclick\ntick 5\nclick\ntick 60\nscreenshot %s\nclose\n' "$work/reference.bmp" |
-  "$build/panipani" --headless --data "$build/data" --save-dir "$work/headless" --seed 1 >/dev/null
+  "$build/panipani" --headless "${lang[@]}" --data "$build/data" --save-dir "$work/headless" \
+    --seed 1 >/dev/null
 convert "$work/reference.bmp" "$work/reference.ppm"
 
 # check_capture FILE SCALE [LEFT TOP]: the login screen is in FILE (any picture format).
@@ -115,7 +118,7 @@ run() {
   local save="$work/save-$wm"
   mkdir -p "$save"
   SDL_AUDIODRIVER=dummy HOME="$work/home-$wm" XDG_DATA_HOME="$work/home-$wm/.local/share" \
-    XDG_CONFIG_HOME="$work/home-$wm/.config" "$build/panipani" --data "$build/data" \
+    XDG_CONFIG_HOME="$work/home-$wm/.config" "$build/panipani" "${lang[@]}" --data "$build/data" \
     --save-dir "$save" --seed 1 --scale "$scale" --text-hook copy >"$work/hook-$wm.txt" &
   local game=$!
   on_exit stop_process "$game"
