@@ -8,19 +8,27 @@ cd "$(dirname "$0")/.."
 jobs="$(nproc)"
 passed=0
 failed=0
-stage() {  # stage NAME COMMAND...: runs one stage of the suite and counts it
-  local name="$1"
+timings=()
+timed() {  # timed SECONDS OUTCOME NAME: a line of the wall times printed at the end
+  timings+=("$(printf '%6d s  %-6s  %s' "$1" "$2" "$3")")
+}
+stage() {  # stage NAME COMMAND...: runs one stage of the suite, counts it and times it
+  local name="$1" start="$SECONDS" outcome=passed
   shift
   echo "=== $name"
   if "$@"; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))
+    outcome=FAILED
     echo "=== FAILED: $name"
   fi
+  timed $((SECONDS - start)) "$outcome" "$name"
 }
 
+setup_start="$SECONDS"
 scripts/setup.sh --for-tests
+timed $((SECONDS - setup_start)) built "set-up and build"
 
 stage "tests" ctest --test-dir build --output-on-failure -j "$jobs" --timeout 600
 
@@ -55,9 +63,11 @@ stage "couch window test" tests/e2e/couch_window_test.sh build
 stage "install and package" tests/e2e/package_test.sh build
 
 browser_test() {
-  scripts/web.sh --build-only && tests/e2e/web_test.sh build-web build
+  scripts/web.sh --for-tests && tests/e2e/web_test.sh build-web build
 }
 stage "browser test" browser_test
 
+echo "=== wall time of each stage"
+printf '%s\n' "${timings[@]}"
 echo "suite: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -5,74 +5,119 @@
 # save folder: the two my.dat files must be equal byte for byte and the final state events
 # field by field, and so must the same recording replayed in the window. A second session
 # attaches SDL's virtual game controller (PANIPANI_TEST_GAMEPAD) whose presses must take the game
-# through the title to "旅立つ".
+# through the title to "旅立つ". Every step waits for what the game printed (its text hook) or
+# recorded instead of sleeping.
 # Usage: couch_window_test.sh BUILD_DIR   (KEEP_WORK=1 keeps the scratch folder for a look)
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=tests/e2e/harness.sh
+source "$here/harness.sh"
 work="$(mktemp -d)"
 scale=2
-display=":$((90 + RANDOM % 100))"
-cleanup() {
-  for pid in ${game:-} ${wm:-} ${xvfb:-}; do kill "$pid" 2>/dev/null || true; done
-  [ -n "${KEEP_WORK:-}" ] && echo "kept $work" || rm -rf "$work"
+remove_work() {
+  if [ -n "${KEEP_WORK:-}" ]; then echo "kept $work"; else rm -rf "$work"; fi
 }
-trap cleanup EXIT
+on_exit remove_work
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config"
 mkdir -p "$HOME" "$work/window" "$work/replay" "$work/pad" "$work/pad-replay"
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do DISPLAY="$display" xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY="$display"
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
+start_virtual_display 1024x768x24
+start_window_manager
 
-# Starts the game in the window with the given extra options; sets $game and $window.
+# window_active: the game's window has the focus, so that the window manager sees its keys.
+window_active() {
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]
+}
+
+# activate: gives the game's window the focus.
+activate() {
+  xdotool windowactivate "$window" >/dev/null 2>&1 || true
+  wait_for 30 "the game's window to have the focus" window_active
+}
+
+# start_game HOOK OPTION...: starts the game in the window, in Japanese whatever the locale (the
+# waits read its Japanese lines), with the given extra options, its text hook printing into HOOK;
+# sets $game and $window.
 start_game() {
-  SDL_AUDIODRIVER=dummy "$build/panipani" --data "$build/data" --seed 5 --scale "$scale" "$@" &
+  local hook="$1"
+  shift
+  SDL_AUDIODRIVER=dummy "$build/panipani" --lang ja --data "$build/data" --seed 5 \
+    --scale "$scale" --text-hook print "$@" >"$hook" &
   game=$!
-  window="$(xdotool search --sync --onlyvisible --pid "$game" | head -n 1)"
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-  sleep 2
+  on_exit stop_process "$game"
+  wait_for_window "$game"
+  activate
 }
 
 # Asks the window manager to close the window and waits for the game to end; fails on a non-zero
 # exit status.
 close_game() {
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-  xdotool key --window "$window" alt+F4
+  activate
+  # To the focused window, not sent to this one: the key's release comes after it is gone.
+  xdotool key alt+F4
+  wait_for 60 "the game to end once the window manager closed its window" process_ended "$game"
   local status=0
   wait "$game" || status=$?
-  game=""
   if [ "$status" != 0 ]; then
     echo "the game exited with status $status" >&2
     exit 1
   fi
 }
 
+# press KEY...: the keys, one after another; the game takes them in order.
 press() {
-  for key in "$@"; do
-    xdotool key --window "$window" "$key"
-    sleep 0.6
-  done
+  local key
+  for key in "$@"; do xdotool key --window "$window" "$key"; done
+}
+
+# count FILE LINE: how many lines of FILE equal LINE.
+count() {
+  grep -cxF -- "$2" "$1" || true
 }
 
 # Session 1: the title by Space, "旅立つ" by Down and Space, the opening's questions by the
 # number keys, Tab and the keypad's Enter and a click; then decisions with Ctrl held, so that
-# fast-forward ends the waits between them; auto mode on for a while; the item panel by keys.
-start_game --save-dir "$work/window" --record "$work/window.rec" --final-state "$work/window.state"
-press space space Down space 1 2 3 Tab KP_Enter
+# fast-forward ends the waits between them, and auto mode ending a wait of its own; the item
+# panel by keys.
+hook="$work/window.hook"
+record="$work/window.rec"
+start_game "$hook" --save-dir "$work/window" --record "$record" --final-state "$work/window.state"
+press space space
+wait_for_line 60 "$hook" '旅立つ'
+press Down
+wait_for_line 60 "$record" 'hover 3'
+press space
+labels='力 / 知恵 / 精神'
+wait_for_line 60 "$hook" "$labels"
+for answer in 1 2 3; do
+  press "$answer"
+  wait_for_line 60 "$hook" "$labels" $((answer + 1))
+done
+press Tab
+wait_for_line 60 "$record" 'hover 1'
+press KP_Enter
+wait_for_line 60 "$hook" "$labels" 5
 xdotool mousemove --window "$window" $((300 * scale)) $((232 * scale)) click 1
-sleep 1
+wait_for_line 60 "$hook" '冒険の始まり'
+# The 2 falls on an empty place: the game takes it as a click.
 xdotool keydown --window "$window" ctrl
-press 2 3 3 2 3 3
+press 2 3
+wait_for_line 60 "$hook" '冒険者です / 冒険者ではない'
 xdotool keyup --window "$window" ctrl
-press a
-sleep 8
+clicks="$(count "$record" click)"
+press a 3
+wait_for 60 "auto mode to end a wait" has_lines "$record" click $((clicks + 1))
+xdotool keydown --window "$window" ctrl
+wait_for_line 60 "$hook" '冒険!!!!'
+# From the first step on, what the game offers depends on the title's random frames: each batch
+# of keys is awaited by its last one reaching the game.
+chosen="$(count "$record" 'choose 3')"
+press 2 3 3
+wait_for_line 60 "$record" 'choose 3' $((chosen + 2))
+xdotool keyup --window "$window" ctrl
 press 2 Down Down Escape 3
-sleep 2
+wait_for_line 60 "$record" 'choose 3' $((chosen + 3))
 close_game
 
 grep -qx 'choose 3' "$work/window.rec" || { echo "the keyboard did not press 旅立つ" >&2; exit 1; }
@@ -93,8 +138,9 @@ python3 "$here/compare_states.py" "$work/window.state" "$work/watched.state"
 
 # Session 2: the virtual controller's A clicks through the title, down and A press "旅立つ".
 PANIPANI_TEST_GAMEPAD="a@500 a@2000 down@3500 a@4500" \
-  start_game --save-dir "$work/pad" --record "$work/pad.rec"
-sleep 5
+  start_game "$work/pad.hook" --save-dir "$work/pad" --record "$work/pad.rec"
+wait_until 60 has_lines "$work/pad.hook" '自信のある能力はどれだ？' 1 ||
+  echo "timed out after 60 s waiting for the question that follows 旅立つ" >&2
 close_game
 "$build/panipani" --headless --replay "$work/pad.rec" --save-dir "$work/pad-replay" \
   >"$work/pad.events"

@@ -5,6 +5,8 @@
 #   tests/e2e/web_test.sh [BUILD_WEB [NATIVE_BUILD [PORT]]]     (PORT: a free one unless given)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# shellcheck source=tests/e2e/harness.sh
+source tests/e2e/harness.sh
 web="${1:-build-web}"
 native="${2:-build}"
 port="${3:-0}"
@@ -15,16 +17,13 @@ node --test tests/e2e/web/layout_test.mjs
 
 # The served folder: the site and the frame benchmark's page beside it.
 root=$(mktemp -d)
+on_exit rm -rf "$root" "$root.address"
 ln -s "$(realpath "$web/site")" "$root/site"
 ln -s "$(realpath "$web/bench")" "$root/bench"
 # The server's first line is its address.
 node scripts/serve-web.mjs "$root" "$port" >"$root.address" &
-server=$!
-trap 'kill "$server" 2>/dev/null || true; rm -rf "$root" "$root.address"' EXIT
-for _ in $(seq 100); do
-  [ -s "$root.address" ] && break
-  sleep 0.1
-done
+on_exit stop_process "$!"
+wait_for 30 "the page server to name its address" test -s "$root.address"
 url=$(head -n 1 "$root.address")
 
 node tests/e2e/web/web_test.mjs "$url" "$native/panipani" "$native/bench_render_frame" "$root"

@@ -7,33 +7,31 @@
 # than the window; F11 fills the screen with the whole picture at a whole scale and F11 again
 # brings the window back. In the pass without one, the message log opened with the wheel over
 # the first answers must show the earlier lines, and the text hook must have printed them and
-# copied the last one to the clipboard.
-# Usage: window_test.sh BUILD_DIR   (PANIPANI_TEST_DISPLAY=:N picks the first display number)
+# copied the last one to the clipboard. Every step waits for what it needs (the window mapped,
+# the line printed, the file written, the picture drawn) instead of sleeping.
+# Usage: window_test.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=tests/e2e/harness.sh
+source "$here/harness.sh"
 work="$(mktemp -d)"
+on_exit rm -rf "$work"
 # A home of its own: the window reads and writes its settings there, never in the player's.
 export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
 scale=2
-first_display="${PANIPANI_TEST_DISPLAY:-:$((90 + RANDOM % 100))}"
-# A home of its own: the window reads and writes its settings there, never in the player's.
-export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "window test failed: $*"
   exit 1
 }
 
+# The game in Japanese whatever the locale: the checks read its Japanese lines and pictures.
+lang=(--lang ja)
 # The same clicks headless give the reference picture of the login screen.
 mkdir -p "$work/headless"
 printf 'tick 5\nclick\ntick 5\nclick\ntick 60\nscreenshot %s\nclose\n' "$work/reference.bmp" |
-  "$build/panipani" --headless --data "$build/data" --save-dir "$work/headless" --seed 1 >/dev/null
+  "$build/panipani" --headless "${lang[@]}" --data "$build/data" --save-dir "$work/headless" \
+    --seed 1 >/dev/null
 convert "$work/reference.bmp" "$work/reference.ppm"
 
 # check_capture FILE SCALE [LEFT TOP]: the login screen is in FILE (any picture format).
@@ -42,21 +40,57 @@ check_capture() {
   python3 "$here/check_login_screen.py" "$work/capture.ppm" "$work/reference.ppm" "${@:2}"
 }
 
+# shows_login WINDOW SCALE [LEFT TOP]: the window shows the login screen now (quietly).
+shows_login() {
+  import -window "$1" "$work/poll.png" 2>/dev/null && check_capture "$work/poll.png" "${@:2}" >/dev/null 2>&1
+}
+
+# await_login WINDOW SCALE [LEFT TOP]: waits until the window has drawn the login screen, then
+# checks a capture of it (which says what differs when the wait ran out).
+await_login() {
+  wait_until 60 shows_login "$@" ||
+    echo "timed out after 60 s waiting for the login screen in the window" >&2
+  import -window "$1" "$work/window.png"
+  check_capture "$work/window.png" "${@:2}"
+}
+
+# geometry_is WINDOW WxH: the window has that size now.
+geometry_is() {
+  [ "$(xwininfo -id "$1" 2>/dev/null | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')" = "$2" ]
+}
+
+# screenshot_written SAVE: F12's screenshot is in SAVE/screenshots, written whole (a PNG file's
+# last chunk is IEND).
+screenshot_written() {
+  local shots=("$1"/screenshots/panipani-*.png)
+  [ "$(tail -c 8 "${shots[0]}" 2>/dev/null | head -c 4)" = IEND ]
+}
+
+# question_shown: the reset question's box is mapped; sets $box to its window.
+question_shown() {
+  box="$(xwininfo -root -tree | awk '/"ぱにぱにらん"/ && !found {print $1; found = 1}')"
+  [ -n "$box" ] && xwininfo -id "$box" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# window_gone WINDOW: the window no longer exists.
+window_gone() {
+  ! xwininfo -id "$1" >/dev/null 2>&1
+}
+
 # check_log_and_hook WINDOW HOOK_FILE: "旅立つ" and two answers with the keys, then the wheel
 # turned up over the picture opens the log, which must show those earlier lines; the hook printed
 # them as they came and left the last message on the clipboard.
 check_log_and_hook() {
-  local window="$1" hook="$2"
+  local window="$1" hook="$2" answer
   xdotool key --window "$window" 3
-  sleep 1.5
-  for _ in 1 2; do
+  wait_for_line 60 "$hook" '力 / 知恵 / 精神'
+  for answer in 1 2; do
     xdotool key --window "$window" 3
-    sleep 1
+    wait_for_line 60 "$hook" '力 / 知恵 / 精神' $((answer + 1))
     xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 1
-    sleep 1
   done
   xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 4
-  sleep 1.5
+  wait_for 60 "the message log over the picture" shows_log "$window"
   import -window "$window" "$work/log.png"
   convert "$work/log.png" "$work/log.ppm"
   python3 "$here/check_log_screen.py" "$work/log.ppm" "$scale"
@@ -69,43 +103,35 @@ check_log_and_hook() {
   echo "text hook: $(wc -l <"$hook") lines, clipboard: $clip"
 }
 
-# run DISPLAY WM: one pass of the test on a fresh X server, with window manager WM or none.
+# shows_log WINDOW: the window shows the open message log now (quietly).
+shows_log() {
+  import -window "$1" "$work/poll.png" 2>/dev/null && convert "$work/poll.png" "$work/poll.ppm" &&
+    python3 "$here/check_log_screen.py" "$work/poll.ppm" "$scale" >/dev/null 2>&1
+}
+
+# run WM: one pass of the test on a fresh X server, with window manager WM or none.
 run() {
-  local display="$1" wm="$2"
+  local wm="$1"
   echo "--- window manager: $wm"
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do DISPLAY="$display" xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-  export DISPLAY="$display"
-  if [ "$wm" != none ]; then
-    "$wm" >/dev/null 2>&1 &
-    pids+=($!)
-    sleep 1
-  fi
+  start_virtual_display 1024x768x24
+  [ "$wm" = none ] || start_window_manager
   local save="$work/save-$wm"
   mkdir -p "$save"
   SDL_AUDIODRIVER=dummy HOME="$work/home-$wm" XDG_DATA_HOME="$work/home-$wm/.local/share" \
-    XDG_CONFIG_HOME="$work/home-$wm/.config" "$build/panipani" --data "$build/data" \
+    XDG_CONFIG_HOME="$work/home-$wm/.config" "$build/panipani" "${lang[@]}" --data "$build/data" \
     --save-dir "$save" --seed 1 --scale "$scale" --text-hook copy >"$work/hook-$wm.txt" &
   local game=$!
-  pids+=("$game")
-  local window
-  window="$(xdotool search --sync --onlyvisible --pid "$game" | head -n 1)"
-  # Generous pauses: a click the game has not yet had a frame for is still taken, but a busy
-  # machine can be slow to map the window and draw the login screen.
-  sleep 2
+  on_exit stop_process "$game"
+  wait_for_window "$game"
+  # The game takes the clicks in order once its window is mapped, even before it has drawn.
   for _ in 1 2; do
     xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 1
-    sleep 1.5
   done
-  sleep 3
-  import -window "$window" "$work/window.png"
-  check_capture "$work/window.png" "$scale"
+  await_login "$window" "$scale"
 
   xdotool key --window "$window" F12
-  sleep 1
+  wait_for 30 "F12's screenshot in the save folder" screenshot_written "$save"
   local shots=("$save"/screenshots/panipani-*.png)
-  [ -f "${shots[0]}" ] || fail "F12 wrote no screenshots/panipani-*.png in the save folder"
   [[ "$(basename "${shots[0]}")" =~ ^panipani-[0-9]{8}-[0-9]{6}\.png$ ]] ||
     fail "screenshot name ${shots[0]}"
   check_capture "${shots[0]}" 1
@@ -113,14 +139,8 @@ run() {
 
   # The reset question: Enter opens the box; it is answered No with Escape.
   xdotool key --window "$window" Return
-  local box=""
-  for _ in $(seq 50); do
-    box="$(xwininfo -root -tree | awk '/"ぱにぱにらん"/ && !found {print $1; found = 1}')"
-    [ -n "$box" ] && break
-    sleep 0.1
-  done
-  [ -n "$box" ] || fail "Enter opened no question"
-  sleep 1
+  box=""
+  wait_for 30 "the question that Enter opens" question_shown
   local box_width window_width
   box_width="$(xwininfo -id "$box" | awk '/Width:/ {print $2}')"
   window_width="$(xwininfo -id "$window" | awk '/Width:/ {print $2}')"
@@ -128,30 +148,22 @@ run() {
   echo "question box $box_width pixels wide in a window of $window_width"
   [ "$box_width" -le "$window_width" ] || fail "the question's box is wider than the window"
   xdotool key --window "$box" Escape
-  sleep 1.5
-  xwininfo -id "$box" >/dev/null 2>&1 && fail "Escape left the question open"
+  wait_for 30 "the question to close after Escape" window_gone "$box"
 
   xdotool key --window "$window" F11
-  sleep 2
-  local geometry
-  geometry="$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
-  [ "$geometry" = 1024x768 ] || fail "F11 left the window at $geometry"
-  import -window "$window" "$work/fullscreen.png"
-  check_capture "$work/fullscreen.png" 2 122 124
+  wait_for 30 "F11 to make the window 1024x768" geometry_is "$window" 1024x768
+  await_login "$window" 2 122 124
   xdotool key --window "$window" F11
-  sleep 2
-  geometry="$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
-  [ "$geometry" = "$((390 * scale))x$((260 * scale))" ] || fail "F11 again left $geometry"
-  import -window "$window" "$work/window.png"
-  check_capture "$work/window.png" "$scale"
+  wait_for 30 "F11 again to bring the window back" \
+    geometry_is "$window" "$((390 * scale))x$((260 * scale))"
+  await_login "$window" "$scale"
   [ "$wm" = none ] && check_log_and_hook "$window" "$work/hook-$wm.txt"
-  kill "$game"
-  wait "$game" 2>/dev/null || true
+  stop_process "$game"
 }
 
-run "$first_display" none
+run none
 if command -v openbox >/dev/null; then
-  run ":$((${first_display#:} + 1))" openbox
+  run openbox
 else
   echo "--- openbox is not installed: the pass with a window manager is left out"
 fi
