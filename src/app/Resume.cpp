@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "automation/CommandScript.h"
 #include "core/AtomicFile.h"
 #include "game/Sound.h"
 #include "lang/DisplayLanguage.h"
+#include "platform/headless/HeadlessHost.h"
 #include "replay/CatchUpHost.h"
 #include "replay/RecordingHost.h"
-#include "state/SaveFile.h"
 #include "state/SaveFolder.h"
 #include "ui/Renderer.h"
 
@@ -69,9 +70,53 @@ int RunRecordedFresh(Host& host, const GameConfig& config, uint32_t seed,
   return status;
 }
 
+// `text` without a cut-off last line and without its last `close` (`closed` says whether it had
+// one).
+std::string Trimmed(const std::string& text, bool& closed) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  // A line the program was stopped in the middle of writing is not a command.
+  if (!text.empty() && text.back() != '\n') lines.pop_back();
+  closed = false;
+  while (!lines.empty() && (lines.back() == "close" || lines.back() == "close\r")) {
+    lines.pop_back();
+    closed = true;
+  }
+  std::string kept;
+  for (const std::string& line : lines) kept += line + "\n";
+  return kept;
+}
+
+bool EndsWithClose(const fs::path& recording) {
+  bool closed = false;
+  Trimmed(ReadWholeFile(recording).value_or(""), closed);
+  return closed;
+}
+
+// Plays a recording that ends with the window's close once more, unseen and unheard, in a folder
+// of its own: the save its closing writes, and whether the run was in its middle then.
+std::optional<std::string> ReplayToTheClose(const fs::path& recording, const GameConfig& config,
+                                            const ReplayHeader& header, bool& inTheMiddle) {
+  const fs::path folder = CatchUpFolder(config.saveDir) / "close";
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  fs::copy_file(fs::path(recording.string() + ".my.dat"), folder / "my.dat", ec);
+  GameConfig replay = config;
+  replay.saveDir = folder;
+  replay.mute = true;
+  std::ifstream in(recording, std::ios::binary);
+  HeadlessHost host(LinesOf(in), [](std::string_view) {});
+  RunGame(
+      host, replay, header.seed, [&](const Game& g) { inTheMiddle = InTheMiddleOfARun(g); },
+      [](Game& g) { SetDrawing(g, false); });
+  return ReadWholeFile(SaveFilePath(folder));
+}
+
 // Catches the left run up and, when it arrives at the save it left and the player wishes, plays
 // it on; nullopt when it was not continued (the player's save is then as it was).
-std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config, const ReplayHeader& header,
+std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config,
+                                   const ReplayHeader& header,
                                    const std::function<void(const Game&)>& onClosed) {
   const fs::path recording = RunRecordingPath(config.saveDir);
   const fs::path scratch = CatchUpFolder(config.saveDir);
@@ -83,8 +128,29 @@ std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config, const R
     Say("the run left last time has no starting save; a new character begins");
     return std::nullopt;
   }
-  const bool endedWithClose = TrimForContinuing(recording);
   const std::optional<std::string> left = ReadWholeFile(SaveFilePath(config.saveDir));
+  const auto missed = [] {
+    Say("the run left last time did not replay to the save it left; that save is kept and a new "
+        "character begins");
+  };
+  // A run closed in the window wrote its save as the scene it was in wound up: played to its
+  // close once, the recording must write that very save. The run then goes on from just before
+  // the close. A run stopped without a close is checked against its last save as it goes.
+  const bool closed = EndsWithClose(recording);
+  bool inTheMiddle = false;
+  if (closed) {
+    const std::optional<std::string> arrived = ReplayToTheClose(recording, config, header, inTheMiddle);
+    if (!left || !arrived || *arrived != *left) {
+      missed();
+      fs::remove_all(scratch, ec);
+      return std::nullopt;
+    }
+    if (!inTheMiddle) {
+      fs::remove_all(scratch, ec);
+      return std::nullopt;
+    }
+  }
+  TrimForContinuing(recording);
 
   GameConfig catchUp = config;
   catchUp.saveDir = scratch;
@@ -97,16 +163,15 @@ std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config, const R
   std::unique_ptr<RecordingHost> recorder;
   CatchUpHost catching(host, in, [&]() {
     Game& g = *game;
-    // The replay must arrive at the very save the run left: the one its closing wrote, or the
-    // last one it wrote before it was stopped.
-    const std::optional<std::string> arrived =
-        endedWithClose ? SerializeMyDat(g.state) : ReadWholeFile(SaveFilePath(scratch));
-    if (!left || !arrived || *arrived != *left) {
-      Say("the run left last time did not replay to the save it left; that save is kept and a "
-          "new character begins");
-      return false;
+    if (!closed) {
+      const std::optional<std::string> arrived = ReadWholeFile(SaveFilePath(scratch));
+      if (!left || !arrived || *arrived != *left) {
+        missed();
+        return false;
+      }
+      if (!InTheMiddleOfARun(g)) return false;
     }
-    if (!InTheMiddleOfARun(g) || !host.ConfirmYesNo(ContinueQuestion(g))) return false;
+    if (!host.ConfirmYesNo(ContinueQuestion(g))) return false;
     g.config.saveDir = config.saveDir;
     SetMute(g, config.mute);
     SetDrawing(g, true);
@@ -173,18 +238,8 @@ std::optional<ReplayHeader> FindLeftRun(const fs::path& saveDir, const fs::path&
 bool TrimForContinuing(const fs::path& recording) {
   const std::optional<std::string> text = ReadWholeFile(recording);
   if (!text) return false;
-  std::vector<std::string> lines;
-  std::istringstream in(*text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  // A line the program was stopped in the middle of writing is not a command.
-  if (!text->empty() && text->back() != '\n') lines.pop_back();
   bool closed = false;
-  while (!lines.empty() && (lines.back() == "close" || lines.back() == "close\r")) {
-    lines.pop_back();
-    closed = true;
-  }
-  std::string kept;
-  for (const std::string& line : lines) kept += line + "\n";
+  const std::string kept = Trimmed(*text, closed);
   if (kept != *text) WriteFileAtomic(recording, kept);
   return closed;
 }

@@ -7,8 +7,9 @@
 # than the window; F11 fills the screen with the whole picture at a whole scale and F11 again
 # brings the window back. In the pass without one, the message log opened with the wheel over
 # the first answers must show the earlier lines, and the text hook must have printed them and
-# copied the last one to the clipboard. Every step waits for what it needs (the window mapped,
-# the line printed, the file written, the picture drawn) instead of sleeping.
+# copied the last one to the clipboard. A run closed in its middle is offered again at the next
+# start and, answered Yes, goes on from the camp it was at. Every step waits for what it needs
+# (the window mapped, the line printed, the file written, the picture drawn) instead of sleeping.
 # Usage: window_test.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
@@ -161,7 +162,92 @@ run() {
   stop_process "$game"
 }
 
+# offer_shown: a question box is mapped, narrower than the game's window (whose title is the
+# same until its first caption); sets $box to it.
+offer_shown() {
+  local id info
+  for id in $(xwininfo -root -tree | awk '/"ぱにぱにらん"/ {print $1}'); do
+    info="$(xwininfo -id "$id" 2>/dev/null)" || continue
+    grep -q 'Map State: IsViewable' <<<"$info" || continue
+    [ "$(awk '/Width:/ {print $2}' <<<"$info")" -lt $((390 * scale)) ] || continue
+    box="$id"
+    return 0
+  done
+  return 1
+}
+
+# live_window: the game's window shows its frame-rate caption (the game runs live); sets $window.
+live_window() {
+  window="$(xdotool search --onlyvisible --name 'FLM:' 2>/dev/null | head -n 1)"
+  [ -n "$window" ]
+}
+
+# box_button_at FRACTION: clicks the question box's button under FRACTION of its width, on its
+# row of buttons (the box lays out いいえ(N), はい(Y) from the left).
+box_button_at() {
+  local geometry x y w h
+  geometry="$(xwininfo -id "$box")"
+  x="$(awk '/Absolute upper-left X:/ {print $4}' <<<"$geometry")"
+  y="$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$geometry")"
+  w="$(awk '/Width:/ {print $2}' <<<"$geometry")"
+  h="$(awk '/Height:/ {print $2}' <<<"$geometry")"
+  xdotool mousemove "$(awk -v x="$x" -v w="$w" -v f="$1" 'BEGIN {printf "%d", x + w * f}')" \
+    $((y + h - 26)) click 1
+}
+
+# A run closed in its middle is offered again at the next start and, answered Yes, goes on from
+# where it stood; closed in the middle again, it is kept for the next start.
+resume() {
+  echo "--- continue where you left off"
+  start_virtual_display 1024x768x24
+  local save="$work/save-resume" hook="$work/hook-resume.txt"
+  mkdir -p "$save"
+  start_game() {
+    SDL_AUDIODRIVER=dummy "$build/panipani" "${lang[@]}" --data "$build/data" --save-dir "$save" \
+      --seed "$1" --scale "$scale" --text-hook print >"$hook" &
+    game=$!
+    on_exit stop_process "$game"
+  }
+  start_game 1
+  wait_for_window "$game"
+  for _ in 1 2; do
+    xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 1
+  done
+  wait_for_line 60 "$hook" '旅立つ'
+  # Through the creation of a character: the third button, then clicks, until the camp.
+  local tries=0
+  until grep -qx 'アイテム / 冒険!!!!' "$hook"; do
+    xdotool key --window "$window" 3
+    xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 1
+    tries=$((tries + 1))
+    [ "$tries" -le 200 ] || fail "no camp after 200 presses"
+    sleep 0.05
+  done
+  stop_process "$game"
+  [ -s "$save/run.replay" ] || fail "the run left in the middle was not kept"
+  local before
+  before="$(grep -c . "$save/run.replay")"
+  start_game 2
+  box=""
+  wait_for 60 "the offer to continue" offer_shown
+  # A click that comes before the box takes input is lost: click until it closes.
+  local clicks=0
+  until box_button_at 0.65 && wait_until 5 window_gone "$box"; do
+    clicks=$((clicks + 1))
+    [ "$clicks" -lt 6 ] || fail "the offer did not close after Yes"
+  done
+  wait_for 30 "the continued game's window with its frame-rate caption" live_window
+  wait_for_line 60 "$hook" 'アイテム / 冒険!!!!'
+  xdotool key --window "$window" 3
+  stop_process "$game"
+  [ "$(grep -c . "$save/run.replay")" -gt "$before" ] ||
+    fail "the continued run was not recorded on after the old one"
+  [ ! -e "$save/.catch-up" ] || fail "the catch-up folder was left behind"
+  echo "continued: the offer was made and the run went on from the camp"
+}
+
 run none
+resume
 if command -v openbox >/dev/null; then
   run openbox
 else
