@@ -106,7 +106,12 @@ std::optional<std::string> ReplayToTheClose(const fs::path& recording, const Gam
   replay.saveDir = folder;
   replay.mute = true;
   std::ifstream in(recording, std::ios::binary);
-  HeadlessHost host(LinesOf(in), [](std::string_view) {});
+  HeadlessHost headless(LinesOf(in), [](std::string_view) {});
+  // Unheard: without an audio device the game queues no sound at all.
+  struct Silent final : ForwardingHost {
+    using ForwardingHost::ForwardingHost;
+    std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat&) override { return nullptr; }
+  } host(headless);
   RunGame(
       host, replay, header.seed, [&](const Game& g) { inTheMiddle = InTheMiddleOfARun(g); },
       [](Game& g) { SetDrawing(g, false); });
@@ -173,7 +178,10 @@ std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config,
     }
     if (!host.ConfirmYesNo(ContinueQuestion(g))) return false;
     g.config.saveDir = config.saveDir;
-    SetMute(g, config.mute);
+    g.config.mute = config.mute;
+    // The sound starts now, on the player's device: the catch-up had none.
+    StopSound(g);
+    StartSound(g);
     SetDrawing(g, true);
     more.open(recording, std::ios::binary | std::ios::app);
     recorder->ContinueInto(more);

@@ -49,6 +49,10 @@ bool CatchUpHost::ConfirmYesNo(const std::string& text) {
   return catchingUp_ ? script_.ReadConfirmation() : inner().ConfirmYesNo(text);
 }
 
+std::unique_ptr<AudioDevice> CatchUpHost::OpenAudioDevice(const AudioFormat& format) {
+  return catchingUp_ ? nullptr : inner().OpenAudioDevice(format);
+}
+
 void CatchUpHost::Report(const GameEvent& event) {
   if (!catchingUp_) {
     inner().Report(event);

@@ -1,7 +1,8 @@
 #pragma once
 // Catches a run up to where its player left it. The recording's input (the automation script a
 // RecordingHost wrote) is handed to the game as fast as the game takes it, on the recording's own
-// clock; nothing is shown, and the game's events are held back. When the recording is used up
+// clock; nothing is shown or heard (the game gets no audio device), and the game's events are
+// held back. When the recording is used up
 // (its end, or a `close` in it), `caughtUp` decides: true, and the run goes on live on the inner
 // host, its clock carrying on from the recording's, after the scene's choices and the item
 // panel are told to the hosts and additions below; false, and the game is closed.
@@ -31,6 +32,8 @@ class CatchUpHost final : public ForwardingHost {
   bool ConfirmYesNo(const std::string& text) override;
   // Held back while catching up (the latest choices and panel are kept to be told later).
   void Report(const GameEvent& event) override;
+  // None while catching up: the game plays silent until it opens the device again, live.
+  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override;
 
  private:
   HostEvent GoLive();

@@ -58,6 +58,8 @@ void DrawOrb(Game& g, int r) {
 
 void DrawSparkRing(Game& g, int r) {
   Surface& bak = g.bak;
+  // Only pixels: a frame that is not drawn spares the ring's trigonometry.
+  if (bak.blind()) return;
   const int32_t turn = g.state.frameCounter;
   for (int group = 1; group <= 12; ++group) {
     for (const SparkSize& size : kSparkSizes) {
