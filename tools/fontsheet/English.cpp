@@ -40,27 +40,29 @@ const std::string kX11 = kFonts + "X11/";
 // bitmap fonts whose strikes the game's sizes can use (one file per strike for the X11 fonts, in
 // the order the chain tries them).
 std::vector<Candidate> DefaultCandidates() {
+  const std::string misc = kX11 + "misc/", dpi75 = kX11 + "75dpi/", dpi100 = kX11 + "100dpi/";
   return {
       {"IPA PGothic outline (today)", {}},
       {"DejaVu Sans", {kFonts + "truetype/dejavu/DejaVuSans.ttf"}},
       {"DejaVu Sans Condensed", {kFonts + "truetype/dejavu/DejaVuSansCondensed.ttf"}},
       {"Liberation Sans 2", {kFonts + "truetype/liberation2/LiberationSans-Regular.ttf"}},
       {"Liberation Sans Narrow", {kFonts + "truetype/liberation/LiberationSansNarrow-Regular.ttf"}},
+      {"Nimbus Sans Narrow", {kFonts + "opentype/urw-base35/NimbusSansNarrow-Regular.otf"}},
       {"Noto Sans", {kFonts + "truetype/noto/NotoSans-Regular.ttf"}},
       {"FreeSans", {kFonts + "truetype/freefont/FreeSans.ttf"}},
+      {"Roboto Condensed", {kFonts + "truetype/roboto/unhinted/RobotoCondensed-Regular.ttf"}},
       {"Terminus (otb)", {kFonts + "opentype/terminus/terminus-normal.otb"}},
-      {"Spleen 5x8, 6x12", {kX11 + "misc/spleen-5x8.pcf.gz", kX11 + "misc/spleen-6x12.pcf.gz"}},
-      {"M+ f10r, f12r", {kX11 + "misc/mplus_f10r.pcf.gz", kX11 + "misc/mplus_f12r.pcf.gz"}},
-      {"M+ h10r, h12r", {kX11 + "misc/mplus_h10r.pcf.gz", kX11 + "misc/mplus_h12r.pcf.gz"}},
+      {"Spleen 5x8, 6x12", {misc + "spleen-5x8.pcf.gz", misc + "spleen-6x12.pcf.gz"}},
+      {"M+ f10r, f12r", {misc + "mplus_f10r.pcf.gz", misc + "mplus_f12r.pcf.gz"}},
+      {"M+ h10r, h12r", {misc + "mplus_h10r.pcf.gz", misc + "mplus_h12r.pcf.gz"}},
       {"misc-fixed 6x9, 6x12, 6x13",
-       {kX11 + "misc/6x9.pcf.gz", kX11 + "misc/6x12.pcf.gz", kX11 + "misc/6x13.pcf.gz"}},
-      {"efont h10, h12", {kX11 + "misc/h10.pcf.gz", kX11 + "misc/h12.pcf.gz"}},
-      {"Helvetica 75/100 dpi",
-       {kX11 + "75dpi/helvR08.pcf.gz", kX11 + "100dpi/helvR08.pcf.gz",
-        kX11 + "75dpi/helvR12.pcf.gz", kX11 + "100dpi/helvR10.pcf.gz"}},
-      {"Lucida Sans 75/100 dpi",
-       {kX11 + "75dpi/luRS08.pcf.gz", kX11 + "100dpi/luRS08.pcf.gz", kX11 + "75dpi/luRS12.pcf.gz",
-        kX11 + "100dpi/luRS10.pcf.gz"}},
+       {misc + "6x9.pcf.gz", misc + "6x12.pcf.gz", misc + "6x13.pcf.gz"}},
+      {"efont h10, h12", {misc + "h10.pcf.gz", misc + "h12.pcf.gz"}},
+      {"Mona 6x12", {misc + "mona6x12a.pcf.gz"}},
+      {"Lucida Sans 75 dpi",
+       {dpi75 + "luRS10.pcf.gz", dpi75 + "luRS08.pcf.gz", dpi75 + "luRS12.pcf.gz"}},
+      {"Times 100 dpi", {dpi100 + "timR08.pcf.gz"}},
+      {"Helvetica 75 dpi (the Latin face)", pp::LatinFontFiles()},
   };
 }
 
@@ -161,9 +163,10 @@ int InkHeight(TextRenderer& text, std::string_view sample, int points) {
   return last - first + 1;
 }
 
-// The file of `c` that draws each of the game's sizes ("-": the outline font behind).
+// Which of the candidate's files draws each of the game's sizes, sizes drawn by the same file
+// together ("-": the outline font behind).
 std::string StrikeFiles(pp::FreeTypeGlyphSource& source, const Candidate& font) {
-  std::string out;
+  std::vector<std::pair<std::string, std::string>> groups;  // sizes, file
   for (int points : {7, 8, 9, 10, 11}) {
     const int pixels = TextRenderer::PixelSize(points);
     const int index = source.FaceOf(pixels, U'n', Face::Latin);
@@ -172,11 +175,17 @@ std::string StrikeFiles(pp::FreeTypeGlyphSource& source, const Candidate& font) 
       // The X11 bitmap fonts of both resolutions have the same names.
       const fs::path path = font.files[static_cast<size_t>(index)];
       const std::string folder = path.parent_path().filename().string();
-      file = folder.ends_with("dpi") ? folder + "/" : "";
-      file += path.filename().string().substr(0, path.filename().string().find('.'));
+      const std::string name = path.filename().string();
+      file = (folder.ends_with("dpi") ? folder + "/" : "") + name.substr(0, name.find('.'));
     }
-    out += (out.empty() ? "" : " ") + std::to_string(pixels) + ":" + file;
+    if (!groups.empty() && groups.back().second == file)
+      groups.back().first += "," + std::to_string(pixels);
+    else
+      groups.emplace_back(std::to_string(pixels), file);
   }
+  if (groups.size() == 1) return "all:" + groups[0].second;
+  std::string out;
+  for (const auto& [sizes, file] : groups) out += (out.empty() ? "" : " ") + sizes + ":" + file;
   return out;
 }
 
@@ -282,7 +291,8 @@ int EnglishSheet(int argc, char** argv) {
   if (fonts.empty())
     for (const Candidate& c : DefaultCandidates())
       if (std::all_of(c.files.begin(), c.files.end(),
-                      [](const std::string& f) { return fs::exists(f); }))
+                      [](const std::string& f) { return fs::exists(f); }) &&
+          (!c.files.empty() || c.name.ends_with("(today)")))
         fonts.push_back(c);
   const pp::BitmapResult picture = pp::LoadBmp(picturePath);
   if (!picture.surface) {
@@ -292,8 +302,8 @@ int EnglishSheet(int argc, char** argv) {
   const Texts texts = ReadTexts(catalogue);
   std::printf("%zu item rows at %d pt and %zu labels at %d pt (bold) from %s\n", texts.rows.size(),
               kRowPoints, texts.labels.size(), kLabelPoints, catalogue.c_str());
-  std::printf("%-28s %-40s %-15s %5s %4s %9s %9s  %s\n", "font", "strikes (px:file)", "own chars",
-              "x/ink", "adv", "rows>116", "lbl>125", "widest row, widest label");
+  std::printf("%-34s %-40s %-14s %5s %2s %12s %12s\n", "font", "strikes (px:file)", "own chars",
+              "x/ink", "n", "rows>116 max", "lbls>125 max");
 
   Surface sheet(kSheetWidth, static_cast<int>(fonts.size()) * kBlock, 0x202020);
   TextRenderer labelText;
@@ -303,7 +313,7 @@ int EnglishSheet(int argc, char** argv) {
     try {
       source = std::make_unique<pp::FreeTypeGlyphSource>(std::string(), font.files);
     } catch (const std::exception& e) {
-      std::printf("%-28s %s\n", font.name.c_str(), e.what());
+      std::printf("%-34s %s\n", font.name.c_str(), e.what());
       continue;
     }
     pp::FreeTypeGlyphSource& glyphs = *source;
@@ -312,16 +322,19 @@ int EnglishSheet(int argc, char** argv) {
     const Widest labels = Measure(text, texts.labels, kLabelPoints, kLabelPlace);
     const std::string proportions = std::to_string(InkHeight(text, "x", kMessagePoints)) + "/" +
                                     std::to_string(InkHeight(text, "Hdgjpqy", kMessagePoints));
-    std::printf("%-28s %-40s %-15s %5s %4d %4d %4d %4d %4d  %s | %s\n", font.name.c_str(),
+    std::printf("%-34s %-40s %-14s %5s %2d %5d %6d %5d %6d\n", font.name.c_str(),
                 StrikeFiles(glyphs, font).c_str(), OwnCharacters(glyphs, texts.characters).c_str(),
                 proportions.c_str(), text.Width("n", kMessagePoints, true, Face::Latin), rows.over,
-                rows.top.front().first, labels.over, labels.top.front().first,
-                rows.top.front().second.c_str(), labels.top.front().second.c_str());
-    if (fonts.size() == 1)
+                rows.top.front().first, labels.over, labels.top.front().first);
+    std::printf("%36s widest: %s (%d px) | %s (%d px)\n", "", rows.top.front().second.c_str(),
+                rows.top.front().first, labels.top.front().second.c_str(),
+                labels.top.front().first);
+    // What does not fit in the face the game draws English with (or in the one font asked for).
+    if (fonts.size() == 1 || (!font.files.empty() && font.files == pp::LatinFontFiles()))
       for (const Widest* w : {&rows, &labels})
         for (const auto& [width, line] : w->top)
           if (width > (w == &rows ? kRowPlace : kLabelPlace))
-            std::printf("  too wide: %3d px  %s\n", width, line.c_str());
+            std::printf("  too wide for its place: %3d px  %s\n", width, line.c_str());
     DrawBlock(sheet, top, labelText, font.name, text, texts, *picture.surface, rows, labels);
     top += kBlock;
   }
