@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libfreetype-dev fonts-ipafont-gothic libspeechd-dev
+  libsdl2-dev libfreetype-dev fonts-ipafont-gothic xfonts-75dpi libspeechd-dev
   libgtest-dev libbenchmark-dev
 )
 # The test run also needs the fuzzing compiler, a virtual X server and the tools of the

@@ -104,10 +104,10 @@ struct FreeTypeGlyphSource::Chain {
   Chain& operator=(const Chain&) = delete;
 
   FT_Library library;
-  // The face's own fonts first, then the outline font that draws whatever they lack.
+  // The face's own fonts first, then the fonts that draw whatever they lack.
   std::vector<ChainFace> faces;
   std::vector<std::string> paths;  // of `faces`
-  int ownFonts = 0;                // how many come before the outline font
+  int ownFonts = 0;                // how many are the face's own
 
   // Adds the font at `path` to the chain; false when it is not a font we can draw with.
   bool Add(const std::string& path) {
@@ -247,12 +247,10 @@ FreeTypeGlyphSource::FreeTypeGlyphSource(const std::string& fontPath,
   if (FT_Init_FreeType(&library_->ft) != 0) {
     throw std::runtime_error("text: FreeType could not be started");
   }
-  const auto cannotDraw = [](const std::string& path) {
-    return std::runtime_error("text: cannot draw with the font " + path +
-                              " (not a font file, or neither Unicode nor JIS codes)");
-  };
   japanese_ = std::make_unique<Chain>(library_->ft);
-  if (!fontPath.empty() && !japanese_->Add(fontPath)) throw cannotDraw(fontPath);
+  if (!fontPath.empty() && !japanese_->Add(fontPath))
+    throw std::runtime_error("text: cannot draw with the font " + fontPath +
+                             " (not a font file, or neither Unicode nor JIS codes)");
   japanese_->ownFonts = static_cast<int>(japanese_->faces.size());
   // The outline font: the whole text without a chosen font, else what the chosen one lacks.
   std::string searched;
@@ -270,14 +268,16 @@ FreeTypeGlyphSource::FreeTypeGlyphSource(const std::string& fontPath,
   if (!outline && fontPath.empty())
     throw std::runtime_error(
         "text: no Japanese Gothic font found (install fonts-ipafont-gothic); searched " + searched);
-  if (latinFiles.empty()) return;
-  // The Latin font's files, then the Japanese face's fonts for what they lack.
+  // The Latin font's files that can be drawn with, then the Japanese face's fonts for what they
+  // lack; none of them: English is drawn with the Japanese face.
   latin_ = std::make_unique<Chain>(library_->ft);
-  for (const std::string& path : latinFiles)
-    if (!latin_->Add(path)) throw cannotDraw(path);
+  for (const std::string& path : latinFiles) latin_->Add(path);
   latin_->ownFonts = static_cast<int>(latin_->faces.size());
-  for (const std::string& path : japanese_->paths)
-    if (!latin_->Add(path)) throw cannotDraw(path);
+  if (latin_->ownFonts == 0) {
+    latin_.reset();
+    return;
+  }
+  for (const std::string& path : japanese_->paths) latin_->Add(path);
 }
 
 FreeTypeGlyphSource::~FreeTypeGlyphSource() = default;

@@ -19,9 +19,10 @@ class FreeTypeGlyphSource : public GlyphSource {
   // in any format FreeType reads, with Unicode or JIS codes) and, for what it lacks or at sizes it
   // has no strike for, the first installed Japanese Gothic outline font; an empty path draws with
   // that outline font alone. The Latin face draws with the installed files of the Latin font
-  // (LatinFontFiles), each at the sizes it has a strike for, and the outline font behind them;
-  // when none is installed, it is the Japanese face. Throws std::runtime_error naming the file
-  // when it cannot be drawn with, or when no font at all is found.
+  // (LatinFontFiles), each at the sizes it has a strike for, and the Japanese face's fonts behind
+  // them; when none is installed or can be drawn with, it is the Japanese face. Throws
+  // std::runtime_error naming the file when the chosen font cannot be drawn with, or when no font
+  // at all is found.
   explicit FreeTypeGlyphSource(const std::string& fontPath = {});
   // The same with `latinFiles` for the Latin font's files (the font review sheet's candidates).
   FreeTypeGlyphSource(const std::string& fontPath, const std::vector<std::string>& latinFiles);

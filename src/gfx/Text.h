@@ -20,7 +20,7 @@ struct TextStyle {
   Color color = 0xFFFFFF;
   bool opaque = false;  // false: clear background; true: cell filled with `background`
   Color background = 0;
-  Face face = Face::Japanese;
+  Face face = Face::Japanese;  // Latin for the English the player reads
 };
 
 class TextRenderer {
@@ -31,7 +31,8 @@ class TextRenderer {
   // Draws with the font file at `fontPath` (an outline font, or a bitmap font in any format
   // FreeType reads, with Unicode or JIS codes) and, for what it lacks or at sizes it has no
   // strike for, the first installed Japanese Gothic outline font; an empty path draws with that
-  // outline font alone. When the environment variable PANIPANI_GLYPHS names a baked glyph file,
+  // outline font alone; English in the Latin face (FreeTypeGlyphs.h), which takes what it lacks
+  // from those. When the environment variable PANIPANI_GLYPHS names a baked glyph file,
   // or in a build without FreeType (the glyph file PANIPANI_DEFAULT_GLYPHS), the text is drawn
   // from that file instead and `fontPath` must be empty. Opening throws std::runtime_error
   // naming the file when it cannot be drawn with, or when no font at all is found.

@@ -52,7 +52,7 @@ std::vector<char32_t> Cp932Characters() {
 
 // The characters of `chars` and of the Latin-1, Latin Extended-A and General Punctuation blocks
 // that the Latin face's own font draws at any of `pixelSizes`: what the Latin face draws
-// differently from the Japanese face. Empty when no Latin font is installed.
+// differently from the Japanese face (none when no Latin font is installed).
 std::vector<char32_t> LatinCharacters(pp::FreeTypeGlyphSource& source,
                                       const std::vector<int>& pixelSizes,
                                       std::vector<char32_t> chars) {
@@ -85,10 +85,9 @@ int main(int argc, char** argv) {
     std::vector<int> pixelSizes;
     for (int points : kPointSizes) pixelSizes.push_back(pp::TextRenderer::PixelSize(points));
     pp::FreeTypeGlyphSource source;
-    const std::string bytes =
-        pp::BakeGlyphs(source, pixelSizes, chars) +
-        pp::BakeGlyphs(source, pixelSizes, LatinCharacters(source, pixelSizes, chars),
-                       pp::Face::Latin);
+    std::string bytes = pp::BakeGlyphs(source, pixelSizes, chars);
+    if (const auto latin = LatinCharacters(source, pixelSizes, chars); !latin.empty())
+      bytes += pp::BakeGlyphs(source, pixelSizes, latin, pp::Face::Latin);
     std::ofstream out(argv[1], std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
