@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libfreetype-dev fonts-ipafont-gothic libspeechd-dev
+  libsdl2-dev libfreetype-dev fonts-ipafont-gothic xfonts-75dpi libspeechd-dev
 )
 # A player's machine gets only what the build needs, not what those packages recommend (manual
 # pages, gnupg, image libraries and the like).

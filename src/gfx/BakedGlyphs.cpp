@@ -35,7 +35,8 @@ size_t RowBytes(int width) { return static_cast<size_t>(width + 7) / 8; }
 // Reads the file front to back; every read is bounds-checked.
 class Reader {
  public:
-  Reader(const std::string& bytes, const std::string& name) : bytes_(bytes), name_(name) {}
+  Reader(const std::string& bytes, const std::string& name, size_t pos)
+      : bytes_(bytes), name_(name), pos_(pos) {}
   size_t pos() const { return pos_; }
   [[noreturn]] void Fail(const std::string& what) const {
     throw std::runtime_error("glyphs: " + name_ + ": " + what + " at byte " + std::to_string(pos_));
@@ -71,18 +72,18 @@ class Reader {
  private:
   const std::string& bytes_;
   const std::string& name_;
-  size_t pos_ = 0;
+  size_t pos_;
 };
 
 }  // namespace
 
 std::string BakeGlyphs(GlyphSource& source, const std::vector<int>& pixelSizes,
-                       std::vector<char32_t> chars) {
+                       std::vector<char32_t> chars, Face face) {
   std::sort(chars.begin(), chars.end());
   chars.erase(std::unique(chars.begin(), chars.end()), chars.end());
   std::vector<std::vector<Glyph>> glyphs(pixelSizes.size());  // [size][character]
   for (size_t s = 0; s < pixelSizes.size(); ++s)
-    for (char32_t c : chars) glyphs[s].push_back(source.Rasterise(pixelSizes[s], c));
+    for (char32_t c : chars) glyphs[s].push_back(source.Rasterise(pixelSizes[s], c, face));
   if (const auto fallback = std::lower_bound(chars.begin(), chars.end(), kNotInAnyFont);
       fallback != chars.end() && *fallback == kNotInAnyFont) {
     const size_t f = static_cast<size_t>(fallback - chars.begin());
@@ -111,7 +112,7 @@ std::string BakeGlyphs(GlyphSource& source, const std::vector<int>& pixelSizes,
   }
   for (int pixels : pixelSizes) {
     out += Byte(pixels, 1, 255, "em");
-    out += Byte(source.Ascent(pixels), 0, 255, "ascent");
+    out += Byte(source.Ascent(pixels, face), 0, 255, "ascent");
   }
   std::vector<std::string> columns;  // byte column k of every row that has one
   for (const auto& strike : glyphs) {
@@ -150,8 +151,19 @@ std::string BakeGlyphs(GlyphSource& source, const std::vector<int>& pixelSizes,
   return out;
 }
 
-BakedGlyphSource::BakedGlyphSource(const std::string& bytes, const std::string& name) {
-  Reader in(bytes, name);
+BakedGlyphSource::BakedGlyphSource(const std::string& bytes, const std::string& name)
+    : BakedGlyphSource(bytes, name, size_t{0}) {
+  if (end_ == bytes.size()) return;
+  latin_.reset(new BakedGlyphSource(bytes, name, end_));
+  if (latin_->end_ != bytes.size())
+    throw std::runtime_error("glyphs: " + name +
+                             ": unexpected bytes after the Latin face at byte " +
+                             std::to_string(latin_->end_));
+}
+
+BakedGlyphSource::BakedGlyphSource(const std::string& bytes, const std::string& name,
+                                   size_t offset) {
+  Reader in(bytes, name, offset);
   in.Expect(kMagic);
   const uint32_t count = in.U32();
   const int sizes = in.U8();
@@ -195,7 +207,7 @@ BakedGlyphSource::BakedGlyphSource(const std::string& bytes, const std::string& 
     columnAt.push_back(in.pos());
     in.Skip(static_cast<size_t>(length));
   }
-  if (in.pos() != bytes.size()) in.Fail("unexpected bytes after the bitmaps");
+  end_ = in.pos();
   bitmaps_.reserve(static_cast<size_t>(bitmapBytes));
   for (const Strike& strike : strikes_)
     for (const Metrics& m : strike.glyphs)
@@ -223,7 +235,16 @@ std::vector<int> BakedGlyphSource::pixelSizes() const {
   return sizes;
 }
 
-Glyph BakedGlyphSource::Rasterise(int pixels, char32_t c) {
+const std::vector<char32_t>& BakedGlyphSource::characters(Face face) const {
+  static const std::vector<char32_t> kNone;
+  if (face == Face::Latin) return latin_ ? latin_->chars_ : kNone;
+  return chars_;
+}
+
+Glyph BakedGlyphSource::Rasterise(int pixels, char32_t c, Face face) {
+  if (face == Face::Latin && latin_ &&
+      std::binary_search(latin_->chars_.begin(), latin_->chars_.end(), c))
+    return latin_->Rasterise(pixels, c, Face::Japanese);
   Glyph g;
   const Strike* strike = Find(pixels);
   if (!strike) return g;
@@ -253,7 +274,8 @@ Glyph BakedGlyphSource::Rasterise(int pixels, char32_t c) {
   return g;
 }
 
-int BakedGlyphSource::Ascent(int pixels) {
+int BakedGlyphSource::Ascent(int pixels, Face face) {
+  if (face == Face::Latin && latin_) return latin_->Ascent(pixels, Face::Japanese);
   const Strike* strike = Find(pixels);
   return strike ? strike->ascent : 0;
 }

@@ -9,7 +9,11 @@
 // first byte 0 of every row of every glyph (in the metrics' order), then byte 1 of the rows
 // that have one, and so on (text compresses better so). `left` and `top` place a bitmap's first
 // column and row relative to the pen on the baseline.
+// The Japanese face is such a block; the Latin face, where it is baked, follows as a second block
+// of the same layout with the characters the Latin font draws itself, and takes every other
+// character from the Japanese face, as its FreeType chain does.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,11 +21,11 @@
 
 namespace pp {
 
-// The glyph file's bytes for `chars` at every em in `pixelSizes`, rasterised by `source`. When
-// U+FFFF is among `chars`, characters drawn exactly as it is at every size are left out (the
-// reader draws them so). Throws std::runtime_error when a glyph does not fit the file's fields.
+// A glyph file's block: `face` of `source` for `chars` at every em in `pixelSizes`. When U+FFFF
+// is among `chars`, characters drawn exactly as it is at every size are left out (the reader
+// draws them so). Throws std::runtime_error when a glyph does not fit the file's fields.
 std::string BakeGlyphs(GlyphSource& source, const std::vector<int>& pixelSizes,
-                       std::vector<char32_t> chars);
+                       std::vector<char32_t> chars, Face face = Face::Japanese);
 
 class BakedGlyphSource : public GlyphSource {
  public:
@@ -31,11 +35,12 @@ class BakedGlyphSource : public GlyphSource {
   static BakedGlyphSource FromFile(const std::string& path);
 
   // A character the file lacks is drawn as U+FFFF (which no font has) when that was baked; a size
-  // the file lacks draws nothing.
-  Glyph Rasterise(int pixels, char32_t c) override;
-  int Ascent(int pixels) override;
+  // the file lacks draws nothing. A file without a Latin face draws it with the Japanese face.
+  Glyph Rasterise(int pixels, char32_t c, Face face) override;
+  int Ascent(int pixels, Face face) override;
 
-  const std::vector<char32_t>& characters() const { return chars_; }
+  // The characters baked for `face` (none for a Latin face the file lacks).
+  const std::vector<char32_t>& characters(Face face = Face::Japanese) const;
   std::vector<int> pixelSizes() const;
 
  private:
@@ -48,11 +53,15 @@ class BakedGlyphSource : public GlyphSource {
     int pixels, ascent;
     std::vector<Metrics> glyphs;  // in the order of chars_
   };
+  // Reads the block that starts at byte `offset` of the file.
+  BakedGlyphSource(const std::string& bytes, const std::string& name, size_t offset);
   const Strike* Find(int pixels) const;
 
   std::string bitmaps_;
   std::vector<char32_t> chars_;
   std::vector<Strike> strikes_;
+  size_t end_ = 0;                           // the byte after the block in the file
+  std::unique_ptr<BakedGlyphSource> latin_;  // null when the file has no Latin face
 };
 
 }  // namespace pp

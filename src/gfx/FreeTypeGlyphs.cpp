@@ -31,6 +31,15 @@ constexpr std::array kFontCandidates = {
     "/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf",
 };
 
+// The Latin face's font, Helvetica's 75-dpi bitmaps (package xfonts-75dpi, chosen on the font
+// review sheet): the 10-point strike (10 pixels to the em, 12 high) draws the game's 8, 9 and 10
+// points, the 8-point strike its 7 points and the 12-point strike its 11 points.
+constexpr std::array kLatinFontFiles = {
+    "/usr/share/fonts/X11/75dpi/helvR10.pcf.gz",
+    "/usr/share/fonts/X11/75dpi/helvR08.pcf.gz",
+    "/usr/share/fonts/X11/75dpi/helvR12.pcf.gz",
+};
+
 constexpr char32_t kBackslash = 0x5C, kYen = 0xA5;
 
 bool BitSet(const FT_Bitmap& bm, unsigned row, unsigned col) {
@@ -79,15 +88,26 @@ struct ChainFace {
 
 }  // namespace
 
-struct FreeTypeGlyphSource::Chain {
-  FT_Library library = nullptr;
-  // The chosen font first, then the outline font that draws whatever it lacks.
-  std::vector<ChainFace> faces;
+struct FreeTypeGlyphSource::Library {
+  FT_Library ft = nullptr;
+  ~Library() {
+    if (ft) FT_Done_FreeType(ft);
+  }
+};
 
+struct FreeTypeGlyphSource::Chain {
+  explicit Chain(FT_Library ft) : library(ft) {}
   ~Chain() {
     for (ChainFace& f : faces) FT_Done_Face(f.ft);
-    if (library) FT_Done_FreeType(library);
   }
+  Chain(const Chain&) = delete;
+  Chain& operator=(const Chain&) = delete;
+
+  FT_Library library;
+  // The face's own fonts first, then the fonts that draw whatever they lack.
+  std::vector<ChainFace> faces;
+  std::vector<std::string> paths;  // of `faces`
+  int ownFonts = 0;                // how many are the face's own
 
   // Adds the font at `path` to the chain; false when it is not a font we can draw with.
   bool Add(const std::string& path) {
@@ -111,6 +131,7 @@ struct FreeTypeGlyphSource::Chain {
       return false;
     }
     faces.push_back(f);
+    paths.push_back(path);
     ChainFace& added = faces.back();
     if (added.encoding == Encoding::Jis0201) {
       added.backslashIsYen = true;  // JIS-Roman: 0x5C is the yen sign
@@ -218,20 +239,26 @@ struct FreeTypeGlyphSource::Chain {
 };
 
 FreeTypeGlyphSource::FreeTypeGlyphSource(const std::string& fontPath)
-    : chain_(std::make_unique<Chain>()) {
-  if (FT_Init_FreeType(&chain_->library) != 0) {
+    : FreeTypeGlyphSource(fontPath, LatinFontFiles()) {}
+
+FreeTypeGlyphSource::FreeTypeGlyphSource(const std::string& fontPath,
+                                         const std::vector<std::string>& latinFiles)
+    : library_(std::make_unique<Library>()) {
+  if (FT_Init_FreeType(&library_->ft) != 0) {
     throw std::runtime_error("text: FreeType could not be started");
   }
-  std::string searched;
-  bool outline = false;
-  if (!fontPath.empty() && !chain_->Add(fontPath))
+  japanese_ = std::make_unique<Chain>(library_->ft);
+  if (!fontPath.empty() && !japanese_->Add(fontPath))
     throw std::runtime_error("text: cannot draw with the font " + fontPath +
                              " (not a font file, or neither Unicode nor JIS codes)");
+  japanese_->ownFonts = static_cast<int>(japanese_->faces.size());
   // The outline font: the whole text without a chosen font, else what the chosen one lacks.
+  std::string searched;
+  bool outline = false;
   for (const char* candidate : kFontCandidates) {
     std::error_code ec;
     if (candidate == fontPath) continue;
-    if (std::filesystem::exists(candidate, ec) && chain_->Add(candidate)) {
+    if (std::filesystem::exists(candidate, ec) && japanese_->Add(candidate)) {
       outline = true;
       break;
     }
@@ -241,21 +268,50 @@ FreeTypeGlyphSource::FreeTypeGlyphSource(const std::string& fontPath)
   if (!outline && fontPath.empty())
     throw std::runtime_error(
         "text: no Japanese Gothic font found (install fonts-ipafont-gothic); searched " + searched);
+  // The Latin font's files that can be drawn with, then the Japanese face's fonts for what they
+  // lack; none of them: English is drawn with the Japanese face.
+  latin_ = std::make_unique<Chain>(library_->ft);
+  for (const std::string& path : latinFiles) latin_->Add(path);
+  latin_->ownFonts = static_cast<int>(latin_->faces.size());
+  if (latin_->ownFonts == 0) {
+    latin_.reset();
+    return;
+  }
+  for (const std::string& path : japanese_->paths) latin_->Add(path);
 }
 
 FreeTypeGlyphSource::~FreeTypeGlyphSource() = default;
 
-Glyph FreeTypeGlyphSource::Rasterise(int pixels, char32_t c) {
-  auto [face, index] = chain_->FaceFor(pixels, c);
-  return Chain::Load(*face, index);
+FreeTypeGlyphSource::Chain& FreeTypeGlyphSource::ChainOf(Face face) {
+  return face == Face::Latin && latin_ ? *latin_ : *japanese_;
 }
 
-int FreeTypeGlyphSource::Ascent(int pixels) { return chain_->Ascent(pixels); }
+Glyph FreeTypeGlyphSource::Rasterise(int pixels, char32_t c, Face face) {
+  auto [font, index] = ChainOf(face).FaceFor(pixels, c);
+  return Chain::Load(*font, index);
+}
 
-int FreeTypeGlyphSource::FaceOf(int pixels, char32_t c) {
-  auto [face, index] = chain_->FaceFor(pixels, c);
+int FreeTypeGlyphSource::Ascent(int pixels, Face face) { return ChainOf(face).Ascent(pixels); }
+
+int FreeTypeGlyphSource::FaceOf(int pixels, char32_t c, Face face) {
+  Chain& chain = ChainOf(face);
+  auto [font, index] = chain.FaceFor(pixels, c);
   if (index == 0) return -1;
-  return static_cast<int>(face - chain_->faces.data());
+  return static_cast<int>(font - chain.faces.data());
+}
+
+int FreeTypeGlyphSource::OwnFonts(Face face) const {
+  if (face == Face::Latin) return latin_ ? latin_->ownFonts : 0;
+  return japanese_->ownFonts;
+}
+
+std::vector<std::string> LatinFontFiles() {
+  std::vector<std::string> installed;
+  for (const char* file : kLatinFontFiles) {
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) installed.emplace_back(file);
+  }
+  return installed;
 }
 
 }  // namespace pp

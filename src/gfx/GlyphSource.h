@@ -1,6 +1,6 @@
 #pragma once
-// Where the text renderer's glyphs come from: a font through FreeType (FreeTypeGlyphs.h), or a
-// glyph file baked from it (BakedGlyphs.h) for builds without FreeType.
+// Where the text renderer's glyphs come from: fonts through FreeType (FreeTypeGlyphs.h), or a
+// glyph file baked from them (BakedGlyphs.h) for builds without FreeType.
 
 #include <cstdint>
 #include <vector>
@@ -20,14 +20,19 @@ struct Glyph {
   bool operator==(const Glyph&) const = default;
 };
 
+// The two faces text is drawn with: the Japanese face draws the game's own texts (and everything
+// while the game is read in Japanese); the Latin face, a font made for small Latin letters, draws
+// the English the player reads instead, and takes what it lacks from the Japanese face.
+enum class Face : uint8_t { Japanese, Latin };
+
 class GlyphSource {
  public:
   virtual ~GlyphSource() = default;
-  // The plain (not bold) glyph drawn for character `c` at an em of `pixels`; the backslash
-  // comes as the yen sign.
-  virtual Glyph Rasterise(int pixels, char32_t c) = 0;
-  // Pixels from the top of a line's cell down to its baseline at an em of `pixels`.
-  virtual int Ascent(int pixels) = 0;
+  // The plain (not bold) glyph `face` draws for character `c` at an em of `pixels`; the
+  // backslash comes as the yen sign.
+  virtual Glyph Rasterise(int pixels, char32_t c, Face face) = 0;
+  // Pixels from the top of a line's cell down to its baseline in `face` at an em of `pixels`.
+  virtual int Ascent(int pixels, Face face) = 0;
 };
 
 }  // namespace pp

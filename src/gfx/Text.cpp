@@ -16,8 +16,9 @@ namespace pp {
 
 namespace {
 
-uint64_t GlyphKey(int pixels, bool bold, char32_t cp) {
-  return (static_cast<uint64_t>(pixels) << 33) | (static_cast<uint64_t>(bold) << 32) | cp;
+uint64_t GlyphKey(Face face, int pixels, bool bold, char32_t cp) {
+  return (static_cast<uint64_t>(face) << 48) | (static_cast<uint64_t>(pixels) << 33) |
+         (static_cast<uint64_t>(bold) << 32) | cp;
 }
 
 std::unique_ptr<GlyphSource> DefaultGlyphSource(const std::string& fontPath) {
@@ -45,10 +46,10 @@ struct TextRenderer::Impl {
     return *source;
   }
 
-  const Glyph& Get(int pixels, bool bold, char32_t cp) {
-    const uint64_t key = GlyphKey(pixels, bold, cp);
+  const Glyph& Get(Face face, int pixels, bool bold, char32_t cp) {
+    const uint64_t key = GlyphKey(face, pixels, bold, cp);
     if (auto it = glyphs.find(key); it != glyphs.end()) return it->second;
-    Glyph g = bold ? Embolden(Get(pixels, false, cp)) : Source().Rasterise(pixels, cp);
+    Glyph g = bold ? Embolden(Get(face, pixels, false, cp)) : Source().Rasterise(pixels, cp, face);
     return glyphs.emplace(key, std::move(g)).first->second;
   }
 
@@ -89,18 +90,18 @@ int TextRenderer::Draw(Surface& dst, int x, int y, std::string_view text, const 
         int64_t{x} + Width(text, style.pointSize, style.bold), INT32_MIN, INT32_MAX));
   const int pixels = PixelSize(style.pointSize);
   if (style.opaque) {
-    const int64_t right = int64_t{x} + Width(text, style.pointSize, style.bold);
+    const int64_t right = int64_t{x} + Width(text, style.pointSize, style.bold, style.face);
     const int64_t bottom = int64_t{y} + pixels;
     dst.FillRect(x, y, static_cast<int>(std::min<int64_t>(right, INT32_MAX)),
                  static_cast<int>(std::min<int64_t>(bottom, INT32_MAX)), style.background);
   }
-  const int64_t baseline = int64_t{y} + impl_->Source().Ascent(pixels);
+  const int64_t baseline = int64_t{y} + impl_->Source().Ascent(pixels, style.face);
   const int w = dst.width(), h = dst.height();
   uint32_t* pixelsOut = dst.data();
   int64_t penX = x;
   size_t pos = 0;
   while (pos < text.size()) {
-    const Glyph& g = impl_->Get(pixels, style.bold, NextCodePoint(text, pos));
+    const Glyph& g = impl_->Get(style.face, pixels, style.bold, NextCodePoint(text, pos));
     for (const GlyphRun& r : g.runs) {
       const int64_t row = baseline + r.y;
       if (row < 0 || row >= h) continue;
@@ -115,12 +116,12 @@ int TextRenderer::Draw(Surface& dst, int x, int y, std::string_view text, const 
   return static_cast<int>(std::clamp<int64_t>(penX, INT32_MIN, INT32_MAX));
 }
 
-int TextRenderer::Width(std::string_view text, int pointSize, bool bold) {
+int TextRenderer::Width(std::string_view text, int pointSize, bool bold, Face face) {
   const int pixels = PixelSize(pointSize);
   int64_t width = 0;
   size_t pos = 0;
   while (pos < text.size()) {
-    width += impl_->Get(pixels, bold, NextCodePoint(text, pos)).advance;
+    width += impl_->Get(face, pixels, bold, NextCodePoint(text, pos)).advance;
   }
   return static_cast<int>(std::min<int64_t>(width, INT32_MAX));
 }
@@ -131,7 +132,7 @@ int TextRenderer::FaceOf(std::string_view character, int pointSize) {
 #ifdef PANIPANI_FREETYPE
   if (auto* freeType = dynamic_cast<FreeTypeGlyphSource*>(&impl_->Source())) {
     size_t pos = 0;
-    return freeType->FaceOf(PixelSize(pointSize), NextCodePoint(character, pos));
+    return freeType->FaceOf(PixelSize(pointSize), NextCodePoint(character, pos), Face::Japanese);
   }
 #endif
   (void)character;

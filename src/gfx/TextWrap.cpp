@@ -40,8 +40,10 @@ std::vector<std::string> WrapTokens(std::string_view paragraph, const Fits& fits
 }  // namespace
 
 std::vector<std::string> WrapText(TextRenderer& text, std::string_view s, int pointSize, bool bold,
-                                  int width) {
-  const auto fits = [&](const std::string& t) { return text.Width(t, pointSize, bold) <= width; };
+                                  int width, Face face) {
+  const auto fits = [&](const std::string& t) {
+    return text.Width(t, pointSize, bold, face) <= width;
+  };
   std::vector<std::string> lines;
   size_t start = 0;
   for (;;) {

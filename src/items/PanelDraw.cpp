@@ -11,8 +11,9 @@
 namespace pp {
 namespace {
 
-TextStyle PanelText(Color c, int points = kPanelPoints) {
-  return TextStyle{points, true, c, false, 0};
+// Panel text in the face of the player's language.
+TextStyle PanelText(const Game& g, Color c, int points = kPanelPoints) {
+  return TextStyle{points, true, c, false, 0, ShownFace(g)};
 }
 
 // The transparent button pictures, drawn as a framed plate.
@@ -29,7 +30,7 @@ void DrawButton(Surface& s, const PanelPart& part) {
 void DrawCentred(Game& g, Surface& s, const PanelPart& part, std::string_view caption,
                  const TextStyle& style) {
   const std::string text = Shown(g, caption, role::kPanel);
-  const int w = g.text.Width(text, style.pointSize, style.bold);
+  const int w = g.text.Width(text, style.pointSize, style.bold, style.face);
   const int h = g.text.Height(style.pointSize);
   g.text.Draw(s, part.left + (part.width - w) / 2, part.top + (part.height - h) / 2, text, style);
 }
@@ -48,7 +49,7 @@ std::vector<std::string> ShownDetails(Game& g) {
     shown += '\r';
     start = end + 1;
   }
-  return WrapDetails(g, shown);
+  return WrapDetails(g, shown, Face::Latin);
 }
 
 void DrawDetails(Game& g) {
@@ -58,7 +59,7 @@ void DrawDetails(Game& g) {
   int y = 0;
   for (const std::string& line : ShownDetails(g)) {
     if (y >= area.height()) break;
-    g.text.Draw(area, 0, y, line, PanelText(kDetailsText));
+    g.text.Draw(area, 0, y, line, PanelText(g, kDetailsText));
     y += g.text.Height(kPanelPoints);
   }
   p.canvas.CopyFrom(area, Rect{0, 0, area.width(), area.height()}, kDetailsLabel.left,
@@ -79,7 +80,7 @@ void DrawList(Game& g) {
       text = kSelectedText;
     }
     g.text.Draw(area, 2, y, Shown(g, p.rows[static_cast<size_t>(row)].text, role::kPanel),
-                PanelText(text));
+                PanelText(g, text));
   }
   // More rows than fit: a slim bar at the right edge shows where the view lies.
   if (count > kVisibleRows) {
@@ -102,18 +103,18 @@ void DrawItemPanel(Game& g) {
   DrawDetails(g);
   s.FillRect(kGoldLabel.left, kGoldLabel.top, kGoldLabel.left + kGoldLabel.width,
              kGoldLabel.top + kGoldLabel.height, kLabelBack);
-  DrawCentred(g, s, kGoldLabel, g.goldLabel, PanelText(kGoldText, kGoldPoints));
+  DrawCentred(g, s, kGoldLabel, g.goldLabel, PanelText(g, kGoldText, kGoldPoints));
   DrawButton(s, kActionButton);
-  DrawCentred(g, s, kActionCaption, p.caption, PanelText(kCaptionText));
+  DrawCentred(g, s, kActionCaption, p.caption, PanelText(g, kCaptionText));
   DrawButton(s, kCloseButton);
   g.text.Draw(s, kCloseCaption.left, kCloseCaption.top, Shown(g, "閉じる", role::kPanel),
-              PanelText(kCaptionText));
+              PanelText(g, kCaptionText));
   DrawList(g);
   g.cg.CopyFrom(s, Rect{0, 0, kPanelWidth, kPanelHeight}, kPanelLeft, kPanelTop);
 }
 
-std::vector<std::string> WrapDetails(Game& g, std::string_view text) {
-  return WrapText(g.text, text, kPanelPoints, true, kDetailsLabel.width);
+std::vector<std::string> WrapDetails(Game& g, std::string_view text, Face face) {
+  return WrapText(g.text, text, kPanelPoints, true, kDetailsLabel.width, face);
 }
 
 }  // namespace pp

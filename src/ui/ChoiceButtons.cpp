@@ -51,7 +51,7 @@ void DrawButton(Game& g, int n, Color glow) {
   }
   int textY = top + 12 - g.text.Height(kButtonPoints) / 2;
   g.text.Draw(cg, x + 5, textY, Shown(g, label, role::kChoice),
-              TextStyle{kButtonPoints, true, glow, true, brush});
+              TextStyle{kButtonPoints, true, glow, true, brush, ShownFace(g)});
 }
 
 }  // namespace
@@ -84,7 +84,7 @@ void DrawChoices(Game& g) {
   for (int n = 1; n <= 3; ++n) DrawButton(g, n, glow);
   if (s.titlePhase != 0 && s.clickState == 0)
     g.text.Draw(g.bak, Add32(s.choiceSlide, 435), 245, "-CLICK HERE-",
-                TextStyle{kButtonPoints, true, glow, true, 0});
+                TextStyle{kButtonPoints, true, glow, true, 0, ShownFace(g)});
 }
 
 }  // namespace pp

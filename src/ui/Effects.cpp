@@ -23,20 +23,26 @@ TextStyle MessageStyle(const OverlaySlot& slot) {
   return TextStyle{kMessagePoints, true, MessageColour(slot.kind, slot.age), false, 0};
 }
 
-// The rows a message shows in the player's language: its English wrapped to the picture (or the
-// Japanese where it has none), under the Japanese when both are read.
-std::vector<std::string> ShownRows(Game& g, const OverlaySlot& slot) {
+struct ShownRow {
+  std::string text;
+  Face face;
+};
+
+// The rows a message shows in the player's language: its English wrapped to the picture in the
+// Latin face (or the Japanese where it has none), under the Japanese when both are read.
+std::vector<ShownRow> ShownRows(Game& g, const OverlaySlot& slot) {
   const DisplayLanguage& language = *g.config.language;
   const int width = kPictureWidth - slot.x - kRightMargin;
   std::optional<std::string> english = language.English(slot.text, role::kMessage);
-  std::vector<std::string> rows;
+  std::vector<ShownRow> rows;
   if (language.mode() == DisplayLanguage::Mode::Both) {
-    rows.push_back(slot.text);
+    rows.push_back({slot.text, Face::Japanese});
     if (!english) return rows;
   }
+  const Face face = english ? Face::Latin : Face::Japanese;
   for (std::string& row :
-       WrapText(g.text, english ? *english : slot.text, kMessagePoints, true, width))
-    rows.push_back(std::move(row));
+       WrapText(g.text, english ? *english : slot.text, kMessagePoints, true, width, face))
+    rows.push_back({std::move(row), face});
   return rows;
 }
 
@@ -53,14 +59,16 @@ void DrawShownMessages(Game& g) {
   });
   int64_t lift = 0;
   for (const OverlaySlot* slot : live) {
-    const std::vector<std::string> rows = ShownRows(g, *slot);
+    const std::vector<ShownRow> rows = ShownRows(g, *slot);
     const int64_t bottom = int64_t{Sub32(slot->y, slot->age)} - lift;
     const int64_t count = static_cast<int64_t>(rows.size());
     for (int64_t r = 0; r < count; ++r) {
       const int64_t top = bottom - (count - 1 - r) * kRowHeight;
       if (top < -kRowHeight || top > kPictureHeight) continue;
-      g.text.Draw(g.bak2, slot->x, static_cast<int>(top), rows[static_cast<size_t>(r)],
-                  MessageStyle(*slot));
+      const ShownRow& row = rows[static_cast<size_t>(r)];
+      TextStyle style = MessageStyle(*slot);
+      style.face = row.face;
+      g.text.Draw(g.bak2, slot->x, static_cast<int>(top), row.text, style);
     }
     lift += (count - 1) * kRowHeight;
   }

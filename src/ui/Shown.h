@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "gfx/GlyphSource.h"
+
 namespace pp {
 
 class Game;
@@ -13,5 +15,7 @@ class Game;
 bool Translating(const Game& g);
 // The text drawn for the game's `text` shown as `role` (lang/Roles.h).
 std::string Shown(const Game& g, std::string_view text, std::string_view role);
+// The face the shown texts are drawn with: the Latin face while they are drawn in English.
+Face ShownFace(const Game& g);
 
 }  // namespace pp

@@ -38,18 +38,22 @@ void DrawBar(Surface& s, int32_t x, int32_t y, int32_t length, int32_t value, in
 
 void ForceAtLeastOne(int32_t& v) { v = std::max(v, 1); }
 
-TextStyle Style(Color c, int points = kSmall) { return TextStyle{points, true, c, false, 0}; }
+TextStyle Style(Color c, int points = kSmall, Face face = Face::Japanese) {
+  return TextStyle{points, true, c, false, 0, face};
+}
 
 // A status text as the player reads it, at (x, y); returns the x after it.
-int DrawShown(Game& g, int x, int y, std::string_view text, const TextStyle& style) {
+int DrawShown(Game& g, int x, int y, std::string_view text, TextStyle style) {
+  style.face = ShownFace(g);
   return g.text.Draw(g.cg, x, y, Shown(g, text, role::kStatus), style);
 }
 
 // Right-aligned so that the text ends at `right`.
 void DrawRight(Game& g, int32_t right, int y, const std::string& text, Color c) {
   const std::string shown = Shown(g, text, role::kStatus);
-  int width = g.text.Width(shown, kSmall, true);
-  g.text.Draw(g.cg, Near(right) - width, y, shown, Style(c));
+  const Face face = ShownFace(g);
+  int width = g.text.Width(shown, kSmall, true, face);
+  g.text.Draw(g.cg, Near(right) - width, y, shown, Style(c, kSmall, face));
 }
 
 void DrawBars(Game& g) {
@@ -116,8 +120,8 @@ void DrawTexts(Game& g) {
       kWhite);
   DrawRight(g, right, 140, "金:￥" + to_string(s.money) + "円", kWhite);
 
-  text.Draw(cg, 150, 30, AilmentTags(s, shown), Style(Hex(0xFF5555)));
-  text.Draw(cg, 150, 40, BlessingTags(s, shown), Style(Hex(0x00FF88)));
+  text.Draw(cg, 150, 30, AilmentTags(s, shown), Style(Hex(0xFF5555), kSmall, ShownFace(g)));
+  text.Draw(cg, 150, 40, BlessingTags(s, shown), Style(Hex(0x00FF88), kSmall, ShownFace(g)));
 }
 
 void DrawDeepestRecord(Game& g) {

@@ -1,5 +1,5 @@
 // The game drawn from the baked glyph file (PANIPANI_GLYPHS) is the game drawn with FreeType:
-// the same events and the same frames, pixel for pixel.
+// the same events and the same frames, pixel for pixel, in Japanese and with English beside it.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "lang/DisplayLanguage.h"
 #include "platform/headless/HeadlessHost.h"
 
 namespace pp {
@@ -48,8 +49,9 @@ class BakedText : public ::testing::Test {
   }
 
   // A seeded life from the title through character creation into the camp and its item panel,
-  // a screenshot after every step; `glyphs` empty draws with FreeType.
-  Playthrough Play(const std::string& name, const char* glyphs) {
+  // a screenshot after every step; `glyphs` empty draws with FreeType; `language` null plays in
+  // Japanese alone.
+  Playthrough Play(const std::string& name, const char* glyphs, DisplayLanguage* language) {
     if (glyphs)
       setenv("PANIPANI_GLYPHS", glyphs, 1);
     else
@@ -70,6 +72,7 @@ class BakedText : public ::testing::Test {
     GameConfig config;
     config.dataDir = dataDir_;
     config.saveDir = dir / "save";
+    config.language = language;
     Playthrough run;
     run.status = RunGame(host, config, 7);
     run.events = out.str();
@@ -82,15 +85,25 @@ class BakedText : public ::testing::Test {
 };
 
 TEST_F(BakedText, TheGameDrawnFromTheGlyphFileEqualsTheGameDrawnWithFreeType) {
-  const Playthrough font = Play("font", nullptr);
-  const Playthrough baked = Play("baked", kGlyphFile);
-  ASSERT_EQ(font.status, 0);
-  EXPECT_EQ(baked.status, 0);
-  EXPECT_EQ(baked.events, font.events);
-  EXPECT_NE(font.events.find("\"ev\":\"panel\""), std::string::npos) << "the panel never opened";
-  for (size_t i = 0; i < font.frames.size(); ++i) {
-    ASSERT_FALSE(font.frames[i].empty()) << "no screenshot " << i;
-    EXPECT_TRUE(baked.frames[i] == font.frames[i]) << "frame " << i << " differs";
+  // Both languages: each message in Japanese with its English under it, the rest in English.
+  DisplayLanguage both(Catalogue::Load(dataDir_ / "lang" / "en.po"), DisplayLanguage::Mode::Both);
+  std::vector<std::string> japaneseFrames;
+  for (DisplayLanguage* language : {static_cast<DisplayLanguage*>(nullptr), &both}) {
+    const std::string mode = language ? "both" : "ja";
+    const Playthrough font = Play("font-" + mode, nullptr, language);
+    const Playthrough baked = Play("baked-" + mode, kGlyphFile, language);
+    ASSERT_EQ(font.status, 0) << mode;
+    EXPECT_EQ(baked.status, 0) << mode;
+    EXPECT_EQ(baked.events, font.events) << mode;
+    EXPECT_NE(font.events.find("\"ev\":\"panel\""), std::string::npos) << "the panel never opened";
+    for (size_t i = 0; i < font.frames.size(); ++i) {
+      ASSERT_FALSE(font.frames[i].empty()) << "no screenshot " << i;
+      EXPECT_TRUE(baked.frames[i] == font.frames[i]) << mode << " frame " << i << " differs";
+    }
+    if (!language)
+      japaneseFrames = font.frames;
+    else
+      EXPECT_NE(font.frames, japaneseFrames) << "nothing was drawn in English";
   }
 }
 

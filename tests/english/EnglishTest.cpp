@@ -157,14 +157,15 @@ TEST(English, LabelsAndStatusAreDrawnFromTheCatalogueAndJapaneseStaysAsItWas) {
   EXPECT_TRUE(SamePixels(english.game->cg, both.game->cg))
       << "without messages both languages draw English";
 
-  // The third button's label is the catalogue's English, drawn as the game draws a label.
+  // The third button's label is the catalogue's English, drawn as the game draws a label in the
+  // Latin face.
   const std::string label = english.language.Shown("冒険!!!!", "choice");
   ASSERT_NE(label, "冒険!!!!");
   Game& g = *english.game;
-  const int width = g.text.Width(label, 10, true), height = g.text.Height(10);
+  const int width = g.text.Width(label, 10, true, Face::Latin), height = g.text.Height(10);
   Surface expected(width, height, 0);
   g.text.Draw(expected, 0, 0, label,
-              TextStyle{10, true, ChoiceGlow(g.state.frameCounter), true, 0});
+              TextStyle{10, true, ChoiceGlow(g.state.frameCounter), true, 0, Face::Latin});
   const int left = 256 + 5, top = 220 + 12 - height / 2;
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)

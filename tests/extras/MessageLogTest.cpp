@@ -80,7 +80,7 @@ TEST(LogWrap, RowsFitTheWidthAndKeepEveryByte) {
 
 TEST(LogView, ScrollsWithinItsRowsAndHoldsTheViewWhileLinesArrive) {
   MessageLog log;
-  LogView view(30, 4, FixedWidth);
+  LogView view(30, 4, [](std::string_view s, Face) { return FixedWidth(s); });
   log.AddMessage("あいうえお", kPlain);  // two rows
   view.Follow(log);
   EXPECT_EQ(view.RowCount(), 2);

@@ -5,7 +5,9 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "gfx/FreeTypeGlyphs.h"
 #include "gfx/Text.h"
 #include "support/Scratch.h"
 #include "support/SeededRun.h"
@@ -192,6 +194,27 @@ TEST(TextFont, ABitmapFontDrawsWhatItHasAndTheOutlineFontTheRest) {
   outline.Draw(outlineInk, 2, 2, "腹", style);
   EXPECT_GT(CountInk(bitmapInk), 0);
   EXPECT_FALSE(SamePixels(bitmapInk, outlineInk));
+}
+
+// English is drawn with the Latin face: its font's own pixels, not the outline font's, at every
+// size the game draws; what that font lacks comes from the Japanese face.
+TEST(TextFont, TheLatinFaceDrawsWithTheLatinFont) {
+  const std::vector<std::string> latinFiles = LatinFontFiles();
+  if (latinFiles.empty()) GTEST_SKIP() << "xfonts-75dpi is not installed";
+  TextRenderer text;
+  TextRenderer latinFont(latinFiles.front());  // its 8, 9 and 10 points' strike, chosen alone
+  const auto drawn = [](TextRenderer& r, int points, Face face) {
+    Surface out(120, 20, kPaper);
+    r.Draw(out, 2, 2, "Adventure ¥50", TextStyle{points, true, kInk, false, 0, face});
+    return out;
+  };
+  for (int points : {8, 9, 10}) {
+    const Surface english = drawn(text, points, Face::Latin);
+    EXPECT_GT(CountInk(english), 60);
+    EXPECT_TRUE(SamePixels(english, drawn(latinFont, points, Face::Japanese))) << points;
+    EXPECT_FALSE(SamePixels(english, drawn(text, points, Face::Japanese))) << points;
+  }
+  EXPECT_EQ(text.Width("腹", 8, true, Face::Latin), text.Width("腹", 8, true, Face::Japanese));
 }
 
 TEST(TextFont, ASeededRunGivesTheSameEventsWithABitmapFont) {

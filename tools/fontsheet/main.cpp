@@ -5,6 +5,7 @@
 // 8 points, and how close the status lines packed 10 pixels apart come to each other.
 //
 //   fontsheet OUT.png [FONT ...]   (no fonts: the Debian packages' files that are installed)
+//   fontsheet --english ...        the English sheet for the Latin face (English.h)
 
 #include <algorithm>
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 #include "core/Cp932.h"
 #include "core/Utf8.h"
+#include "fontsheet/English.h"
 #include "gfx/Png.h"
 #include "gfx/Surface.h"
 #include "gfx/Text.h"
@@ -100,6 +102,8 @@ std::pair<int, int> Coverage(TextRenderer& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && std::string_view(argv[1]) == "--english")
+    return fontsheet::EnglishSheet(argc - 2, argv + 2);
   if (argc < 2) {
     std::fprintf(stderr, "usage: fontsheet OUT.png [FONT ...]\n");
     return 2;

@@ -1,7 +1,8 @@
 // glyphbake OUT: bakes the glyphs this build's text renderer draws with FreeType into a glyph file
 // (gfx/BakedGlyphs.h) for the builds without FreeType: every character CP932 has, the
 // replacement character drawn for broken text, and the glyph drawn for characters no font has,
-// at every size the game and its additions draw.
+// at every size the game and its additions draw; then the Latin face English is drawn with, for
+// those characters and the letters and punctuation of European languages that its font draws.
 
 #include <chrono>
 #include <cstdio>
@@ -49,6 +50,25 @@ std::vector<char32_t> Cp932Characters() {
   return chars;
 }
 
+// The characters of `chars` and of the Latin-1, Latin Extended-A and General Punctuation blocks
+// that the Latin face's own font draws at any of `pixelSizes`: what the Latin face draws
+// differently from the Japanese face (none when no Latin font is installed).
+std::vector<char32_t> LatinCharacters(pp::FreeTypeGlyphSource& source,
+                                      const std::vector<int>& pixelSizes,
+                                      std::vector<char32_t> chars) {
+  for (char32_t c = 0xA0; c <= 0x17F; ++c) chars.push_back(c);
+  for (char32_t c = 0x2000; c <= 0x206F; ++c) chars.push_back(c);
+  const int ownFonts = source.OwnFonts(pp::Face::Latin);
+  std::erase_if(chars, [&](char32_t c) {
+    for (int pixels : pixelSizes) {
+      const int font = source.FaceOf(pixels, c, pp::Face::Latin);
+      if (font >= 0 && font < ownFonts) return false;
+    }
+    return true;
+  });
+  return chars;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,7 +85,9 @@ int main(int argc, char** argv) {
     std::vector<int> pixelSizes;
     for (int points : kPointSizes) pixelSizes.push_back(pp::TextRenderer::PixelSize(points));
     pp::FreeTypeGlyphSource source;
-    const std::string bytes = pp::BakeGlyphs(source, pixelSizes, chars);
+    std::string bytes = pp::BakeGlyphs(source, pixelSizes, chars);
+    if (const auto latin = LatinCharacters(source, pixelSizes, chars); !latin.empty())
+      bytes += pp::BakeGlyphs(source, pixelSizes, latin, pp::Face::Latin);
     std::ofstream out(argv[1], std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();

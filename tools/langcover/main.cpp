@@ -2,8 +2,9 @@
 // with the soak's player (random buttons, the item panel, both shops) while every frame is drawn
 // in English, then lists every text that was shown in Japanese because the catalogue had no
 // English for it (with how often it was asked for), and every label, status word and panel text
-// whose English is too wide for its place at the game's font. Optionally writes a review page:
-// a few hundred lines seen in play with their English, and every item with its description.
+// whose English is too wide for its place in the Latin face the game draws English with.
+// Optionally writes a review page: a few hundred lines seen in play with their English, and every
+// item with its description.
 //
 //   langcover [--data DIR] [--catalogue FILE] [--seeds N] [--lives N] [--review FILE.html]
 //
@@ -193,7 +194,7 @@ int main(int argc, char** argv) {
     for (const auto& [role, japanese] : asked) {
       if (role != place.role) continue;
       const std::string shown = language.Shown(japanese, place.role);
-      const int width = text.Width(shown, place.points, true);
+      const int width = text.Width(shown, place.points, true, pp::Face::Latin);
       if (width <= place.width) continue;
       if (tooWide++ == 0) std::printf("too wide:\n");
       std::printf("  %-8s %3d > %3d px  %s  (%s)\n", std::string(place.role).c_str(), width,

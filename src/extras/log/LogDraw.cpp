@@ -46,7 +46,7 @@ void DrawLog(Surface& picture, const LogView& view, TextRenderer& text) {
     const LogRow& row = view.row(i);
     const int y = LogLayout::kTop + (firstSlot + i - first) * LogLayout::kRowHeight;
     text.Draw(picture, LogLayout::kLeft, y, row.text,
-              TextStyle{LogLayout::kPointSize, false, row.colour, false, 0});
+              TextStyle{LogLayout::kPointSize, false, row.colour, false, 0, row.face});
   }
   DrawScrollBar(picture, view);
 }

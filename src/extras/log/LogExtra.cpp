@@ -14,8 +14,8 @@ int ModeOf(const DisplayLanguage* language) {
 }
 
 // A log line as the player reads it in `language`: the chosen buttons' labels and the messages
-// translated; both languages show the Japanese with its English under it.
-std::vector<std::string> ShownLine(const DisplayLanguage& language, const LogLine& line) {
+// translated, in the Latin face; both languages show the Japanese with its English under it.
+std::vector<ShownText> ShownLine(const DisplayLanguage& language, const LogLine& line) {
   std::string_view text = line.text;
   std::string mark;
   if (line.chosen && text.starts_with(MessageLog::kChosenMark)) {
@@ -25,10 +25,11 @@ std::vector<std::string> ShownLine(const DisplayLanguage& language, const LogLin
   const std::string_view role = line.chosen ? role::kChoice : role::kMessage;
   std::optional<std::string> english = language.English(text, role);
   if (language.mode() == DisplayLanguage::Mode::Both && !line.chosen) {
-    if (english) return {line.text, *english};
-    return {line.text};
+    if (english) return {{line.text}, {*english, Face::Latin}};
+    return {{line.text}};
   }
-  return {english ? mark + *english : line.text};
+  if (english) return {{mark + *english, Face::Latin}};
+  return {{line.text}};
 }
 
 }  // namespace
@@ -43,7 +44,9 @@ LogView LogExtra::MakeView() const {
   TextRenderer& text = text_;
   return LogView(
       LogLayout::kRowWidth, LogLayout::kVisibleRows,
-      [&text](std::string_view s) { return text.Width(s, LogLayout::kPointSize, false); },
+      [&text](std::string_view s, Face face) {
+        return text.Width(s, LogLayout::kPointSize, false, face);
+      },
       std::move(show));
 }
 

@@ -35,7 +35,7 @@ std::vector<std::string> WrapText(std::string_view text, int width, const Measur
   return rows;
 }
 
-LogView::LogView(int width, int visibleRows, MeasureText measure, ShowLine show)
+LogView::LogView(int width, int visibleRows, MeasureInFace measure, ShowLine show)
     : width_(width),
       visibleRows_(std::max(visibleRows, 1)),
       measure_(std::move(measure)),
@@ -51,9 +51,10 @@ void LogView::Follow(const MessageLog& log) {
   for (size_t i = kept; i < log.size(); ++i) {
     const LogLine& line = log.line(i);
     int added = 0;
-    for (const std::string& shown : show_ ? show_(line) : std::vector<std::string>{line.text}) {
-      for (std::string& text : WrapText(shown, width_, measure_)) {
-        rows_.push_back(LogRow{std::move(text), line.colour});
+    for (const ShownText& shown : show_ ? show_(line) : std::vector<ShownText>{{line.text}}) {
+      const auto measure = [&](std::string_view s) { return measure_(s, shown.face); };
+      for (std::string& text : WrapText(shown.text, width_, measure)) {
+        rows_.push_back(LogRow{std::move(text), line.colour, shown.face});
         ++added;
       }
     }

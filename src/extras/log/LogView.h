@@ -11,15 +11,23 @@
 #include <vector>
 
 #include "extras/log/MessageLog.h"
+#include "gfx/GlyphSource.h"
 
 namespace pp {
 
 // Width in pixels of a text as it is drawn.
 using MeasureText = std::function<int(std::string_view)>;
+// Width in pixels of a text as it is drawn in a face.
+using MeasureInFace = std::function<int(std::string_view, Face)>;
 
+// A text of the log and the face it is drawn with.
+struct ShownText {
+  std::string text;
+  Face face = Face::Japanese;
+};
 // What a line of the log shows, before it is wrapped: its own text, or the text in the language
 // the player reads (one text, or two when both languages are read).
-using ShowLine = std::function<std::vector<std::string>(const LogLine&)>;
+using ShowLine = std::function<std::vector<ShownText>(const LogLine&)>;
 
 // `text` split into rows of at most `width` pixels, between characters or, where a row holds a
 // blank before the character that no longer fits, after its last blank (so English breaks
@@ -30,13 +38,14 @@ std::vector<std::string> WrapText(std::string_view text, int width, const Measur
 struct LogRow {
   std::string text;
   Color colour = 0;
+  Face face = Face::Japanese;
 };
 
 class LogView {
  public:
   // Rows of `width` pixels, `visibleRows` of them on screen at once (at least 1); each line
   // shows what `show` says (empty: its own text).
-  LogView(int width, int visibleRows, MeasureText measure, ShowLine show = {});
+  LogView(int width, int visibleRows, MeasureInFace measure, ShowLine show = {});
 
   // Takes in the lines added to `log` since the last call and forgets those it dropped. A
   // reader scrolled back keeps the same rows in view while new ones arrive below.
@@ -60,7 +69,7 @@ class LogView {
 
   int width_;
   int visibleRows_;
-  MeasureText measure_;
+  MeasureInFace measure_;
   ShowLine show_;
   std::deque<LogRow> rows_;
   std::deque<int> rowsPerLine_;  // for every line taken in, oldest first
