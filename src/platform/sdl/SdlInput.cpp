@@ -43,6 +43,13 @@ WindowInput TranslateKey(const SDL_KeyboardEvent& key) {
       {SDLK_s, HostKey::kS},
       {SDLK_t, HostKey::kT},
       {SDLK_F1, HostKey::kF1},
+      {SDLK_F2, HostKey::kF2},
+      {SDLK_1, HostKey::kDigit1},
+      {SDLK_2, HostKey::kDigit2},
+      {SDLK_3, HostKey::kDigit3},
+      {SDLK_KP_1, HostKey::kDigit1},
+      {SDLK_KP_2, HostKey::kDigit2},
+      {SDLK_KP_3, HostKey::kDigit3},
       {SDLK_PAGEUP, HostKey::kPageUp},
       {SDLK_PAGEDOWN, HostKey::kPageDown},
       {SDLK_HOME, HostKey::kHome},
@@ -57,17 +64,15 @@ WindowInput TranslateKey(const SDL_KeyboardEvent& key) {
     return ForGame(TypedEvent(Type::Key, code));
   }
   switch (sym) {
-    case SDLK_1:
-    case SDLK_2:
-    case SDLK_3:
-      if (key.repeat) return {};
-      // The button itself is pressed; the pointer stays where it is.
-      return ForGame(TypedEvent(Type::Choose, 1 + (sym - SDLK_1)));
     // The arrows and Tab repeat while held.
     case SDLK_UP:
       return ForGame(TypedEvent(Type::Key, HostKey::kUp));
     case SDLK_DOWN:
       return ForGame(TypedEvent(Type::Key, HostKey::kDown));
+    case SDLK_LEFT:
+      return ForGame(TypedEvent(Type::Key, HostKey::kLeft));
+    case SDLK_RIGHT:
+      return ForGame(TypedEvent(Type::Key, HostKey::kRight));
     case SDLK_TAB:
       return ForGame(TypedEvent(Type::Key, HostKey::kTab));
     default:
