@@ -42,8 +42,7 @@ void AddPlayerAdditions(ExtrasHost& extras, const GameConfig& config, PlayerSetu
         config.language));
   KeyNotice& sound = extras.Add(std::make_unique<KeyNotice>(text, now, config.mute));
   if (config.language)
-    extras.Add(
-        std::make_unique<LanguageSwitch>(*config.language, text, now, setup.catalogue));
+    extras.Add(std::make_unique<LanguageSwitch>(*config.language, text, now, setup.catalogue));
   ReadAloud* speech = nullptr;
   if (setup.speaker)
     speech = &extras.Add(

@@ -35,8 +35,8 @@ struct PlayerSetup {
   // The catalogue file to read again whenever it changes; empty: none.
   std::filesystem::path catalogue;
   TextHookMode hook = TextHookMode::Off;
-  std::ostream* hookOut = nullptr;  // where the hook prints, unless Off
-  Clipboard* clipboard = nullptr;   // where the hook copies in copy mode
+  std::ostream* hookOut = nullptr;   // where the hook prints, unless Off
+  Clipboard* clipboard = nullptr;    // where the hook copies in copy mode
   std::unique_ptr<Speaker> speaker;  // speech (key S, the options); null: none
   bool speak = false;                // speech on from the start
   OutputLevel* volume = nullptr;     // the sound output's level; null: no volume entry

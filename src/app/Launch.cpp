@@ -41,7 +41,8 @@ LaunchResult PrepareLaunch(const ProgramOptions& o, const UserEnvironment& env,
   launch.config.fontPath =
       o.fontPath.empty() ? std::filesystem::path(settings.Get(SettingKeys::kFont)) : o.fontPath;
   launch.speak = o.speak || settings.Get(SettingKeys::kSpeak);
-  launch.config.drawing->reduceFlashing = o.reduceFlashing || settings.Get(SettingKeys::kReduceFlashing);
+  launch.config.drawing->reduceFlashing =
+      o.reduceFlashing || settings.Get(SettingKeys::kReduceFlashing);
   launch.config.drawing->textBacking = o.textBacking || settings.Get(SettingKeys::kTextBacking);
   // Headless runs stay Japanese unless the command line asks, so that automation is the same
   // wherever it runs.

@@ -31,7 +31,7 @@ struct OptionTargets {
   KeyNotice* sound = nullptr;  // follows the mute key, which the game answers
   WindowControls* window = nullptr;
   KeysHelp* help = nullptr;
-  Settings* settings = nullptr;  // where each change is written; null: nowhere
+  Settings* settings = nullptr;      // where each change is written; null: nowhere
   std::ostream* warnings = nullptr;  // a write that failed
 };
 

@@ -143,8 +143,7 @@ int main(int argc, char** argv) {
     if (!launch.speak && launch.textHook == pp::TextHookMode::Off)
       return RunRecorded(host, o, launch.config, seed, remember);
     pp::ExtrasHost extras(host);
-    if (launch.speak)
-      extras.Add(std::make_unique<pp::ReadAloud>(MakeSpeaker(), true, &language));
+    if (launch.speak) extras.Add(std::make_unique<pp::ReadAloud>(MakeSpeaker(), true, &language));
     pp::AddHeadlessAdditions(extras, launch.config, launch.textHook, std::cerr);
     return RunRecorded(extras, o, launch.config, seed, remember);
   }

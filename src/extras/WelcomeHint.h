@@ -1,8 +1,8 @@
 #pragma once
 // The first run's hint: one line over the picture that says how to begin and where the keys help
 // and the options are, in the player's words: at the top of the title how to go on, at the foot
-// of the login screen how to press a button. It goes once the player has pressed the first button. The
-// program adds it only on a save folder's first run.
+// of the login screen how to press a button. It goes once the player has pressed the first button.
+// The program adds it only on a save folder's first run.
 
 #include "extras/Extra.h"
 

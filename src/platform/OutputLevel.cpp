@@ -12,7 +12,8 @@ void ScaleSamples(std::span<uint8_t> samples, int bitsPerSample, int percent) {
   if (percent >= OutputLevel::kFull) return;
   const int level = std::max(percent, 0);
   if (bitsPerSample == 8) {
-    for (uint8_t& s : samples) s = static_cast<uint8_t>(128 + (s - 128) * level / OutputLevel::kFull);
+    for (uint8_t& s : samples)
+      s = static_cast<uint8_t>(128 + (s - 128) * level / OutputLevel::kFull);
     return;
   }
   for (size_t i = 0; i + 1 < samples.size(); i += 2) {

@@ -90,7 +90,7 @@ class Settings {
     std::string text;  // the line as read (without its ending) or as Set wrote it
     std::string key;   // empty for comments, blank lines and lines that cannot be read
     std::string value;
-    int number = 0;  // its line number in the file; 0 for a line Set added
+    int number = 0;    // its line number in the file; 0 for a line Set added
     bool set = false;  // Set changed it since the file was read
   };
 

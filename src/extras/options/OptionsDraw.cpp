@@ -58,7 +58,8 @@ void DrawOptions(Surface& picture, TextRenderer& text, bool japanese,
   for (int row = 0; row < rows; ++row) {
     const int y = RowTop(rows, row);
     const bool chosen = row == selected;
-    if (chosen) picture.FillRect(kBoxLeft + 4, y, kBoxLeft + kBoxWidth - 4, y + kRowHeight, kChosenFace);
+    if (chosen)
+      picture.FillRect(kBoxLeft + 4, y, kBoxLeft + kBoxWidth - 4, y + kRowHeight, kChosenFace);
     const bool closing = row == rows - 1;
     const std::string_view name =
         Say(closing ? Word::kClose : entries[static_cast<size_t>(row)].name, japanese);

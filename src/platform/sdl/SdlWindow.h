@@ -24,8 +24,8 @@ class SdlWindow {
   SdlWindow& operator=(const SdlWindow&) = delete;
 
   // Initialises SDL's video and opens the window at `scale` (0: the largest that fits the
-  // screen comfortably, at least 2). False with `error` set when there is no display: X11 or Wayland unless
-  // SDL_VIDEODRIVER names another driver on purpose.
+  // screen comfortably, at least 2). False with `error` set when there is no display: X11 or
+  // Wayland unless SDL_VIDEODRIVER names another driver on purpose.
   bool Open(int scale, bool fullscreen, std::string& error);
 
   // Shows `frame` (the game keeps its own); only the part that differs from the frame shown
