@@ -5,7 +5,8 @@
 # save folder: the two my.dat files must be equal byte for byte and the final state events
 # field by field, and so must the same recording replayed in the window. A second session
 # attaches SDL's virtual game controller (PANIPANI_TEST_GAMEPAD) whose presses must take the game
-# through the title to "旅立つ".
+# through the title to "旅立つ", then open the options screen with Start, switch text backing on
+# with the d-pad and close it with B: the settings file must say so.
 # Usage: couch_window_test.sh BUILD_DIR   (KEEP_WORK=1 keeps the scratch folder for a look)
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
@@ -91,11 +92,16 @@ SDL_AUDIODRIVER=dummy "$build/panipani" --replay "$work/window.rec" --replay-spe
 cmp "$work/window/my.dat" "$work/watched/my.dat"
 python3 "$here/compare_states.py" "$work/window.state" "$work/watched.state"
 
-# Session 2: the virtual controller's A clicks through the title, down and A press "旅立つ".
-PANIPANI_TEST_GAMEPAD="a@500 a@2000 down@3500 a@4500" \
+# Session 2: the virtual controller's A clicks through the title, down and A press "旅立つ";
+# Start opens the options, down and right switch the second entry (text backing) on, B closes.
+PANIPANI_TEST_GAMEPAD="a@500 a@2000 down@3500 a@4500 start@6000 down@6600 right@7200 b@7800" \
   start_game --save-dir "$work/pad" --record "$work/pad.rec"
-sleep 5
+sleep 8
 close_game
+if ! grep -qx 'text-backing = true' "$XDG_CONFIG_HOME/panipani/settings.ini"; then
+  echo "the gamepad did not switch text backing on in the options screen" >&2
+  exit 1
+fi
 "$build/panipani" --headless --replay "$work/pad.rec" --save-dir "$work/pad-replay" \
   >"$work/pad.events"
 if ! grep -q '"ev":"chosen","button":3,"label":"旅立つ"' "$work/pad.events"; then
@@ -104,4 +110,5 @@ if ! grep -q '"ev":"chosen","button":3,"label":"旅立つ"' "$work/pad.events"; 
   exit 1
 fi
 cmp "$work/pad/my.dat" "$work/pad-replay/my.dat"
-echo "couch window test: recorded session replayed to the same my.dat and state; gamepad pressed 旅立つ"
+echo "couch window test: recorded session replayed to the same my.dat and state; gamepad pressed" \
+  "旅立つ and worked the options screen"

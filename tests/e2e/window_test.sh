@@ -3,11 +3,13 @@
 # xdotool at the window's scale, and checks from a screenshot of the window that the login
 # picture and the "旅立つ" button are on screen. Then, first without and then (when openbox is
 # installed) with a window manager: F12 writes the screenshot into screenshots/ of the save
-# folder without the notice on it; the reset question's box shows two lines and is no wider
-# than the window; F11 fills the screen with the whole picture at a whole scale and F11 again
-# brings the window back. In the pass without one, the message log opened with the wheel over
-# the first answers must show the earlier lines, and the text hook must have printed them and
-# copied the last one to the clipboard.
+# folder without the notice on it; F11 fills the screen with the whole picture at a whole scale
+# and F11 again brings the window back; F2 shows the options screen over the dimmed picture and
+# Escape takes it away; Enter presses "旅立つ", the only button, and at the three answers that
+# follow asks the reset question, whose box shows two lines and is no wider than the window. In
+# the pass without one, the message log opened with the wheel over the first answers must show
+# the earlier lines, and the text hook must have printed them and copied the last one to the
+# clipboard.
 # Usage: window_test.sh BUILD_DIR   (PANIPANI_TEST_DISPLAY=:N picks the first display number)
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
@@ -36,19 +38,20 @@ printf 'tick 5\nclick\ntick 5\nclick\ntick 60\nscreenshot %s\nclose\n' "$work/re
   "$build/panipani" --headless --data "$build/data" --save-dir "$work/headless" --seed 1 >/dev/null
 convert "$work/reference.bmp" "$work/reference.ppm"
 
+# The window id of the reset question's box, or nothing while none is open.
+question_box() { xwininfo -root -tree | awk '/"ぱにぱにらん"/ && !found {print $1; found = 1}'; }
+
 # check_capture FILE SCALE [LEFT TOP]: the login screen is in FILE (any picture format).
 check_capture() {
   convert "$1" "$work/capture.ppm"
   python3 "$here/check_login_screen.py" "$work/capture.ppm" "$work/reference.ppm" "${@:2}"
 }
 
-# check_log_and_hook WINDOW HOOK_FILE: "旅立つ" and two answers with the keys, then the wheel
-# turned up over the picture opens the log, which must show those earlier lines; the hook printed
-# them as they came and left the last message on the clipboard.
+# check_log_and_hook WINDOW HOOK_FILE: two answers with the keys, then the wheel turned up over
+# the picture opens the log, which must show those earlier lines; the hook printed them as they
+# came and left the last message on the clipboard.
 check_log_and_hook() {
   local window="$1" hook="$2"
-  xdotool key --window "$window" 3
-  sleep 1.5
   for _ in 1 2; do
     xdotool key --window "$window" 3
     sleep 1
@@ -86,7 +89,7 @@ run() {
   mkdir -p "$save"
   SDL_AUDIODRIVER=dummy HOME="$work/home-$wm" XDG_DATA_HOME="$work/home-$wm/.local/share" \
     XDG_CONFIG_HOME="$work/home-$wm/.config" "$build/panipani" --data "$build/data" \
-    --save-dir "$save" --seed 1 --scale "$scale" --text-hook copy >"$work/hook-$wm.txt" &
+    --save-dir "$save" --seed 1 --scale "$scale" --text-hook copy --lang ja >"$work/hook-$wm.txt" &
   local game=$!
   pids+=("$game")
   local window
@@ -111,11 +114,40 @@ run() {
   check_capture "${shots[0]}" 1
   rm -f "${shots[@]}"
 
-  # The reset question: Enter opens the box; it is answered No with Escape.
+  xdotool key --window "$window" F11
+  sleep 2
+  local geometry
+  geometry="$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+  [ "$geometry" = 1024x768 ] || fail "F11 left the window at $geometry"
+  import -window "$window" "$work/fullscreen.png"
+  check_capture "$work/fullscreen.png" 2 122 124
+  xdotool key --window "$window" F11
+  sleep 2
+  geometry="$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+  [ "$geometry" = "$((390 * scale))x$((260 * scale))" ] || fail "F11 again left $geometry"
+  import -window "$window" "$work/window.png"
+  check_capture "$work/window.png" "$scale"
+
+  # The options screen over the dimmed picture, and the login screen again once it is closed.
+  xdotool key --window "$window" F2
+  sleep 1
+  import -window "$window" "$work/options.png"
+  convert "$work/options.png" "$work/options.ppm"
+  python3 "$here/check_options_screen.py" "$work/options.ppm" "$scale"
+  xdotool key --window "$window" Escape
+  sleep 1
+  import -window "$window" "$work/window.png"
+  check_capture "$work/window.png" "$scale"
+
+  # Enter presses "旅立つ", the only button; at the three answers that follow it asks the reset
+  # question. The box is answered No with Escape.
+  xdotool key --window "$window" Return
+  sleep 1.5
+  [ -z "$(question_box)" ] || fail "Enter asked the question while only one button was shown"
   xdotool key --window "$window" Return
   local box=""
   for _ in $(seq 50); do
-    box="$(xwininfo -root -tree | awk '/"ぱにぱにらん"/ && !found {print $1; found = 1}')"
+    box="$(question_box)"
     [ -n "$box" ] && break
     sleep 0.1
   done
@@ -131,19 +163,6 @@ run() {
   sleep 1.5
   xwininfo -id "$box" >/dev/null 2>&1 && fail "Escape left the question open"
 
-  xdotool key --window "$window" F11
-  sleep 2
-  local geometry
-  geometry="$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
-  [ "$geometry" = 1024x768 ] || fail "F11 left the window at $geometry"
-  import -window "$window" "$work/fullscreen.png"
-  check_capture "$work/fullscreen.png" 2 122 124
-  xdotool key --window "$window" F11
-  sleep 2
-  geometry="$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
-  [ "$geometry" = "$((390 * scale))x$((260 * scale))" ] || fail "F11 again left $geometry"
-  import -window "$window" "$work/window.png"
-  check_capture "$work/window.png" "$scale"
   [ "$wm" = none ] && check_log_and_hook "$window" "$work/hook-$wm.txt"
   kill "$game"
   wait "$game" 2>/dev/null || true
