@@ -41,8 +41,9 @@ LaunchResult PrepareLaunch(const ProgramOptions& o, const UserEnvironment& env,
   launch.config.fontPath =
       o.fontPath.empty() ? std::filesystem::path(settings.Get(SettingKeys::kFont)) : o.fontPath;
   launch.speak = o.speak || settings.Get(SettingKeys::kSpeak);
-  launch.config.reduceFlashing = o.reduceFlashing || settings.Get(SettingKeys::kReduceFlashing);
-  launch.config.textBacking = o.textBacking || settings.Get(SettingKeys::kTextBacking);
+  launch.config.drawing->reduceFlashing =
+      o.reduceFlashing || settings.Get(SettingKeys::kReduceFlashing);
+  launch.config.drawing->textBacking = o.textBacking || settings.Get(SettingKeys::kTextBacking);
   // Headless runs stay Japanese unless the command line asks, so that automation is the same
   // wherever it runs.
   const std::string chosen =
@@ -73,24 +74,26 @@ LaunchResult PrepareLaunch(const ProgramOptions& o, const UserEnvironment& env,
 void RememberChoices(Launch& launch, bool fullscreen, bool mute, std::ostream& warnings,
                      std::optional<DisplayLanguage::Mode> language) {
   if (!launch.settings) return;
+  Settings& settings = *launch.settings;
   bool changed = false;
-  if (fullscreen != launch.fullscreen) {
-    launch.settings->Set(SettingKeys::kFullscreen, fullscreen);
-    launch.fullscreen = fullscreen;
+  // A value is stored when the run changed it, or when the options screen stored it during the
+  // run (the value at the end wins); one the command line gave and nobody changed is not.
+  const auto remember = [&](const auto& key, const auto& now, auto& atStart) {
+    const bool wanted = now != atStart || settings.SetSinceLoad(key.name);
+    atStart = now;
+    if (!wanted || settings.Get(key) == now) return;
+    settings.Set(key, now);
     changed = true;
-  }
-  if (mute != launch.config.mute) {
-    launch.settings->Set(SettingKeys::kMute, mute);
-    launch.config.mute = mute;
-    changed = true;
-  }
-  if (language && *language != launch.languageMode && launch.languageIsMode) {
-    launch.settings->Set(SettingKeys::kLanguage, std::string(DisplayModeName(*language)));
+  };
+  remember(SettingKeys::kFullscreen, fullscreen, launch.fullscreen);
+  remember(SettingKeys::kMute, mute, launch.config.mute);
+  if (language && launch.languageIsMode) {
+    std::string atStart(DisplayModeName(launch.languageMode));
+    remember(SettingKeys::kLanguage, std::string(DisplayModeName(*language)), atStart);
     launch.languageMode = *language;
-    changed = true;
   }
   if (!changed) return;
-  if (auto error = launch.settings->Save()) warnings << "panipani: " << *error << "\n";
+  if (auto error = settings.Save()) warnings << "panipani: " << *error << "\n";
 }
 
 bool PrefersJapanese(std::string_view languages) {

@@ -44,8 +44,9 @@ LaunchResult PrepareLaunch(const ProgramOptions& options, const UserEnvironment&
                            std::ostream& warnings);
 
 // At the end of a run: stores what the player changed during it (fullscreen, mute, the language
-// when one is given) in the settings file, keeping its other lines; writes nothing when nothing
-// changed. A failed write is one warning.
+// when one is given) in the settings file, keeping its other lines, the values at the end winning
+// over those the options screen stored meanwhile; writes nothing when nothing changed. A failed
+// write is one warning.
 void RememberChoices(Launch& launch, bool fullscreen, bool mute, std::ostream& warnings,
                      std::optional<DisplayLanguage::Mode> language = std::nullopt);
 

@@ -1,6 +1,6 @@
 // panipani in the browser: the page passes its address's options (?seed=N&headless=1&autoclick=1
 // &mute=1) as the command line; the game runs on the data folder packaged at /data and keeps its
-// save in the page's own storage, mounted at /save.
+// save and the player's settings in the page's own storage, mounted at /save.
 
 #include <emscripten.h>
 
@@ -16,16 +16,18 @@
 #include "app/Program.h"
 #include "core/AtomicFile.h"
 #include "extras/ExtrasHost.h"
-#include "extras/PlayerExtras.h"
 #include "gfx/Text.h"
 #include "platform/web/WebHost.h"
 #include "platform/web/WebPage.h"
+#include "settings/Settings.h"
 #include "state/SaveFile.h"
 
 namespace {
 
 constexpr const char* kPackagedDataDir = "/data";
 constexpr const char* kPageSaveDir = "/save";
+// Beside the save, so that the page keeps it as it keeps the save (each replacement is synced).
+constexpr const char* kPageSettingsFile = "/save/settings.ini";
 
 }  // namespace
 
@@ -60,14 +62,21 @@ int main(int argc, char** argv) {
   if (o.headless) {
     status = pp::RunGame(*pp::CreateWebAutomationHost(o.autoClick), config, seed);
   } else {
-    // The page keeps no settings file: the additions start from the defaults.
+    pp::Settings settings = pp::Settings::Load(kPageSettingsFile, std::cerr);
+    config.mute = config.mute || settings.Get(pp::SettingKeys::kMute);
+    config.drawing->reduceFlashing = settings.Get(pp::SettingKeys::kReduceFlashing);
+    config.drawing->textBacking = settings.Get(pp::SettingKeys::kTextBacking);
     const std::unique_ptr<pp::Host> page = pp::CreateWebHost();
     pp::ExtrasHost host(*page);
-    // The window's additions from the same glyphs the game draws with: the log and the keys
-    // help first, then auto mode and the keyboard choices.
+    // The window's additions from the same glyphs the game draws with; the page has no speech,
+    // no volume of its own and no window to scale, so the options leave those out.
     pp::TextRenderer text;
-    pp::AddWindowAdditions(host, text, config, pp::TextHookMode::Off, std::cout, nullptr);
-    pp::AddPlayerExtras(host, pp::Settings{});
+    pp::PlayerSetup setup;
+    setup.text = &text;
+    setup.settings = &settings;
+    setup.warnings = &std::cerr;
+    setup.firstRun = pp::IsFirstRun(config.saveDir);
+    pp::AddPlayerAdditions(host, config, std::move(setup));
     status = pp::RunGame(host, config, seed);
   }
   pp::ReportGameEnded(status);

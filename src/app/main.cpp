@@ -20,11 +20,11 @@
 #include "app/Program.h"
 #include "app/Resume.h"
 #include "extras/ExtrasHost.h"
-#include "extras/PlayerExtras.h"
 #include "extras/ReadAloud.h"
 #include "gfx/Text.h"
 #include "lang/DisplayLanguage.h"
 #include "lang/Roles.h"
+#include "platform/OutputLevel.h"
 #include "platform/WindowIcon.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/sdl/SdlClipboard.h"
@@ -78,13 +78,12 @@ int RunRecorded(pp::Host& host, const pp::ProgramOptions& o, const pp::GameConfi
   return status;
 }
 
-// Speech through speech-dispatcher, read from the start when `on`; a missing daemon is told once
-// on stderr and the game goes on.
-void AddSpeech(pp::ExtrasHost& host, bool on, const pp::DisplayLanguage* language) {
-  auto speaker = pp::CreateSpeechDispatcherSpeaker([](const std::string& why) {
+// A voice through speech-dispatcher; a missing daemon is told once on stderr and the game goes
+// on.
+std::unique_ptr<pp::Speaker> MakeSpeaker() {
+  return pp::CreateSpeechDispatcherSpeaker([](const std::string& why) {
     std::fprintf(stderr, "panipani: no speech: %s; the game goes on without it\n", why.c_str());
   });
-  host.Add(std::make_unique<pp::ReadAloud>(std::move(speaker), on, language));
 }
 
 // The catalogue the game is read with, each of its faults told once on stderr (an entry with a
@@ -152,10 +151,15 @@ int main(int argc, char** argv) {
     if (!launch.speak && launch.textHook == pp::TextHookMode::Off)
       return RunRecorded(host, o, launch.config, seed, remember);
     pp::ExtrasHost extras(host);
-    if (launch.speak) AddSpeech(extras, true, &language);
+    if (launch.speak) extras.Add(std::make_unique<pp::ReadAloud>(MakeSpeaker(), true, &language));
     pp::AddHeadlessAdditions(extras, launch.config, launch.textHook, std::cerr);
     return RunRecorded(extras, o, launch.config, seed, remember);
   }
+  const pp::Settings defaults;
+  const pp::Settings& settings = launch.settings ? *launch.settings : defaults;
+  // Made before the window, whose sound output plays at it.
+  pp::OutputLevel volume;
+  volume.Set(settings.Get(pp::SettingKeys::kVolume));
   pp::SdlHostOptions windowOptions;
   windowOptions.scale = launch.scale;
   windowOptions.fullscreen = launch.fullscreen;
@@ -166,8 +170,9 @@ int main(int argc, char** argv) {
   windowOptions.noticeText = [&language](const std::string& line) {
     return language.Shown(line, pp::role::kNotice);
   };
+  windowOptions.outputLevel = &volume;
   std::string error;
-  std::unique_ptr<pp::Host> window = pp::CreateSdlHost(windowOptions, error);
+  std::unique_ptr<pp::WindowHost> window = pp::CreateSdlHost(windowOptions, error);
   if (!window) {
     std::fprintf(stderr, "panipani: %s\n", error.c_str());
     return 1;
@@ -188,14 +193,22 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::unique_ptr<pp::Clipboard> clipboard = pp::CreateSdlClipboard();
-  const pp::Settings defaults;
-  const pp::Settings& settings = launch.settings ? *launch.settings : defaults;
   pp::ExtrasHost host(*window);
-  // The log and the help first: while one is open it holds the player's input from the rest.
-  pp::AddWindowAdditions(host, *text, launch.config, launch.textHook, std::cout, clipboard.get(),
-                         launch.catalogue);
-  pp::AddPlayerExtras(host, settings);
-  // Key S switches speech on and off in the window, so it is always there.
-  AddSpeech(host, launch.speak, &language);
+  pp::PlayerSetup setup;
+  setup.text = text.get();
+  setup.settings = launch.settings ? &*launch.settings : nullptr;
+  setup.warnings = &std::cerr;
+  setup.storeLanguage = launch.languageIsMode;
+  setup.catalogue = launch.catalogue;
+  setup.hook = launch.textHook;
+  setup.hookOut = &std::cout;
+  setup.clipboard = clipboard.get();
+  // Key S and the options switch speech on and off in the window, so it is always there.
+  setup.speaker = MakeSpeaker();
+  setup.speak = launch.speak;
+  setup.volume = &volume;
+  setup.window = window.get();
+  setup.firstRun = pp::IsFirstRun(launch.config.saveDir);
+  pp::AddPlayerAdditions(host, launch.config, std::move(setup));
   return RunRecorded(host, o, launch.config, seed, remember, /*continuable=*/true);
 }

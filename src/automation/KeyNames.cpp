@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kMaxKeyCode = 0x1FF;
 
-constexpr std::array<std::pair<std::string_view, int>, 20> kKeyNames{{
+constexpr std::array<std::pair<std::string_view, int>, 21> kKeyNames{{
     {"enter", HostKey::kEnter},   {"padenter", HostKey::kPadEnter},
     {"space", HostKey::kSpace},   {"escape", HostKey::kEscape},
     {"tab", HostKey::kTab},       {"ctrl", HostKey::kControl},
@@ -22,6 +22,7 @@ constexpr std::array<std::pair<std::string_view, int>, 20> kKeyNames{{
     {"a", HostKey::kA},           {"l", HostKey::kL},
     {"m", HostKey::kM},           {"s", HostKey::kS},
     {"t", HostKey::kT},           {"f1", HostKey::kF1},
+    {"f2", HostKey::kF2},
 }};
 
 }  // namespace

@@ -41,6 +41,11 @@ class AutoAdvance final : public Extra {
   void DrawOver(Surface& picture) override;
 
   bool AutoOn() const { return autoOn_; }
+  // Auto mode on or off and its reading time, as key A and the settings give them (the options
+  // screen); a new reading time counts from the next wait.
+  void SetAutoOn(bool on) { autoOn_ = on; }
+  const ReadingTime& readingTime() const { return readingTime_; }
+  void SetReadingTime(ReadingTime readingTime) { readingTime_ = readingTime; }
 
  private:
   ReadingTime readingTime_;

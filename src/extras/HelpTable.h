@@ -12,13 +12,7 @@ struct HelpLine {
   std::string action;  // what it does
 };
 
-// The drawing options the help shows the state of.
-struct EyeOptions {
-  bool reduceFlashing = false;
-  bool textBacking = false;
-};
-
-// The window's keys and mouse actions, then the state of the drawing options.
-std::vector<HelpLine> WindowHelp(const EyeOptions& options);
+// The window's keys and mouse actions.
+std::vector<HelpLine> WindowHelp();
 
 }  // namespace pp

@@ -1,6 +1,7 @@
 #pragma once
 // A short line at the top right of the picture that says what a key did, shown for a couple of
-// seconds and then faded out. Today it answers M (sound off / on); the game itself mutes.
+// seconds and then faded out. Today it answers M (sound off / on); the game itself mutes. It
+// follows whether the sound is off, for the options screen too.
 
 #include <cstdint>
 #include <functional>
@@ -23,6 +24,10 @@ class KeyNotice final : public Extra {
   // Sees M on its way to the game (and leaves it to the game).
   bool OnInput(const HostEvent& e) override;
   bool Visible() const override;
+
+  bool muted() const { return muted_; }
+  // The options screen switched the sound (its own M went to the game): followed without a word.
+  void FollowMuted(bool muted) { muted_ = muted; }
   void DrawOver(Surface& picture) override;
 
  private:

@@ -1,6 +1,6 @@
 #pragma once
-// The keys help: F1 shows every key and mouse action of the window over the picture; any key
-// or click closes it. While shown it holds the input.
+// The keys help: F1 (or the options screen's entry) shows every key and mouse action of the
+// window over the picture; any key or click closes it. While shown it holds the input.
 
 #include <vector>
 
@@ -17,6 +17,7 @@ class KeysHelp final : public Extra {
   KeysHelp(TextRenderer& text, std::vector<HelpLine> lines)
       : text_(text), lines_(std::move(lines)) {}
 
+  void Open() { open_ = true; }
   bool OnInput(const HostEvent& e) override;
   bool HoldsInput() const override { return open_; }
   bool Visible() const override { return open_; }

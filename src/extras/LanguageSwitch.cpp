@@ -19,17 +19,19 @@ std::filesystem::file_time_type ModifiedAt(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::string ModeNotice(DisplayLanguage::Mode mode) {
+std::string ModeName(DisplayLanguage::Mode mode) {
   switch (mode) {
     case DisplayLanguage::Mode::Japanese:
-      return "日本語 (T)";
+      return "日本語";
     case DisplayLanguage::Mode::English:
-      return "English (T)";
+      return "English";
     case DisplayLanguage::Mode::Both:
-      return "日本語 + English (T)";
+      return "日本語 + English";
   }
   return {};
 }
+
+std::string ModeNotice(DisplayLanguage::Mode mode) { return ModeName(mode) + " (T)"; }
 
 LanguageSwitch::LanguageSwitch(DisplayLanguage& language, TextRenderer& text,
                                std::function<int64_t()> now, std::filesystem::path watched)

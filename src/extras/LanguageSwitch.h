@@ -47,7 +47,9 @@ class LanguageSwitch final : public Extra {
   Notice notice_;
 };
 
-// What the notice says a mode is: "日本語", "English", "日本語 + English".
+// A mode in its own words: "日本語", "English", "日本語 + English".
+std::string ModeName(DisplayLanguage::Mode mode);
+// What the notice says a mode is: its name and the key.
 std::string ModeNotice(DisplayLanguage::Mode mode);
 
 }  // namespace pp

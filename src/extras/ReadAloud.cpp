@@ -49,14 +49,19 @@ void ReadAloud::OnEvent(const GameEvent& event) {
 
 bool ReadAloud::OnInput(const HostEvent& e) {
   if (e.type != HostEvent::Type::Key || e.value != HostKey::kS) return false;
-  on_ = !on_;
+  SetOn(!on_);
+  return true;
+}
+
+void ReadAloud::SetOn(bool on) {
+  if (on == on_) return;
+  on_ = on;
   if (on_) {
     for (const std::string& line : shown_) SayNow(line, role::kMessage);
     if (!labels_.empty()) SayNow(labels_, role::kChoice);
   } else {
     speaker_->Cancel();
   }
-  return true;
 }
 
 void ReadAloud::BeginLine() {

@@ -27,6 +27,8 @@ class ReadAloud final : public Extra {
   bool OnInput(const HostEvent& e) override;
 
   bool on() const { return on_; }
+  // Switches speech as key S does (the options screen).
+  void SetOn(bool on);
 
  private:
   // Starts a new group of lines when the player has moved on since the last one.

@@ -21,6 +21,12 @@ namespace pp {
 class DisplayLanguage;
 class SoundSystem;
 
+// Drawing only, for eyes that need it; every random draw and every rule stays the same.
+struct DrawingOptions {
+  bool reduceFlashing = false;  // the title's black frames, hurt and button flashes drawn steady
+  bool textBacking = false;     // a one-pixel black outline behind the message lines
+};
+
 // What the command line chooses.
 struct GameConfig {
   std::filesystem::path dataDir;  // holds cg/ and dat/
@@ -28,9 +34,9 @@ struct GameConfig {
   std::filesystem::path recordAudioPath;  // non-empty: also write the audio output to this WAVE
   bool mute = false;                      // silence the output; the game behaves the same
   std::filesystem::path fontPath;         // non-empty: the font the texts are drawn with first
-  // Drawing only, for eyes that need it; every random draw and every rule stays the same.
-  bool reduceFlashing = false;  // the title's black frames, hurt and button flashes drawn steady
-  bool textBacking = false;     // a one-pixel black outline behind the message lines
+  // Shared by every copy of the configuration (the game's and the program's), so that the
+  // program may switch them at any time; never null.
+  std::shared_ptr<DrawingOptions> drawing = std::make_shared<DrawingOptions>();
   // The language the texts are drawn in (the program owns it and may switch it at any time);
   // null draws the game's own Japanese.
   DisplayLanguage* language = nullptr;

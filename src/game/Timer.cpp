@@ -34,7 +34,7 @@ void ReportFrameRate(Game& g, int64_t now) {
 // reduced flashing the draw is still made and the title stays.
 void FlickerTitle(Game& g) {
   const bool black = Random(g, 2) != 0;
-  if (black && !g.config.reduceFlashing) {
+  if (black && !g.config.drawing->reduceFlashing) {
     g.cg.SetPen(0);
     g.cg.SetBrush(0);
     g.cg.Rectangle(0, 0, 390, 260);

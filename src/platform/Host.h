@@ -28,7 +28,7 @@ struct HostEvent {
     Wheel,      // mouse wheel by `value` notches (positive = away from the user)
     Key,        // a key went down; `value` is a key code (HostKey below)
     KeyUp,      // a key went up; `value` is a key code (only keys that are held matter)
-    Choose,     // choice button `value` (1..3) pressed without the pointer (a key, automation)
+    Choose,     // choice button `value` (1..3) pressed without the pointer (automation, a key)
     AudioDone,  // the audio device finished one or more blocks
     Command,    // an automation command the game itself answers; `text` holds the line
     Close,      // the window closes (or the input ends)
@@ -56,12 +56,18 @@ inline constexpr int kLeft = 37;
 inline constexpr int kUp = 38;
 inline constexpr int kRight = 39;
 inline constexpr int kDown = 40;
+// The number keys 1, 2 and 3 (the keyboard's row and the keypad): the additions press the first,
+// second and third button shown with them (HostEvent::Type::Choose is the button's own place).
+inline constexpr int kDigit1 = 49;
+inline constexpr int kDigit2 = 50;
+inline constexpr int kDigit3 = 51;
 inline constexpr int kA = 65;
 inline constexpr int kL = 76;
 inline constexpr int kM = 77;
 inline constexpr int kS = 83;
 inline constexpr int kT = 84;
 inline constexpr int kF1 = 112;
+inline constexpr int kF2 = 113;  // the options screen (the page's menu entry sends it too)
 // The keypad's Enter, kept apart from the main Enter (which asks the reset question).
 inline constexpr int kPadEnter = 0x100 | kEnter;
 }  // namespace HostKey

@@ -121,6 +121,12 @@ void Settings::Put(std::string_view name, std::string value) {
   }
   line->text = line->key + " = " + value;
   line->value = std::move(value);
+  line->set = true;
+}
+
+bool Settings::SetSinceLoad(std::string_view name) const {
+  const Line* line = Find(name);
+  return line && line->set;
 }
 
 void Settings::Set(const BoolSetting& key, bool value) { Put(key.name, value ? "true" : "false"); }

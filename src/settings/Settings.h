@@ -40,6 +40,8 @@ namespace SettingKeys {
 inline constexpr IntSetting kScale{"scale", 0, 0, 16};  // window scale; 0: the largest that fits
 inline constexpr BoolSetting kFullscreen{"fullscreen", false};
 inline constexpr BoolSetting kMute{"mute", false};
+// The sound output's loudness in percent (the options screen changes it in tens).
+inline constexpr IntSetting kVolume{"volume", 100, 0, 100};
 // Auto mode at start, and its reading time: the base plus so much per character shown.
 inline constexpr BoolSetting kAutoAdvance{"auto-advance", false};
 inline constexpr IntSetting kAutoReadingBaseMs{"auto-reading-ms", 1200, 0, 60000};
@@ -74,6 +76,9 @@ class Settings {
   void Set(const IntSetting& key, int value);
   void Set(const TextSetting& key, std::string_view value);
 
+  // Whether Set changed the key `name` since the file was read.
+  bool SetSinceLoad(std::string_view name) const;
+
   // Writes every line back (LF endings), replacing the file atomically and creating its folder.
   // Returns one line naming the file when it cannot be written.
   std::optional<std::string> Save() const;
@@ -85,7 +90,8 @@ class Settings {
     std::string text;  // the line as read (without its ending) or as Set wrote it
     std::string key;   // empty for comments, blank lines and lines that cannot be read
     std::string value;
-    int number = 0;  // its line number in the file; 0 for a line Set added
+    int number = 0;    // its line number in the file; 0 for a line Set added
+    bool set = false;  // Set changed it since the file was read
   };
 
   // The last line for `name`, or nullptr.

@@ -27,7 +27,7 @@ void DrawButton(Game& g, int n, Color glow) {
   int32_t& blink = ChoiceBlink(s, n);
   bool evenFrame = s.frameCounter % 2 == 0;
   // Reduced flashing keeps the button lit on the odd frames of its flash too.
-  const bool steady = g.config.reduceFlashing;
+  const bool steady = g.config.drawing->reduceFlashing;
   Color brush = 0;
   if (blink >= 1 && (evenFrame || steady)) brush = glow;
   if (blink >= 1 && evenFrame) {

@@ -51,7 +51,7 @@ void DrawOrb(Game& g, int r) {
   if (s.hurtFlash >= 1) {
     s.hurtFlash -= 1;
     // Reduced flashing holds the pulse's middle shade.
-    fill = g.config.reduceFlashing ? kHurtPulse[3] : Pulse(kHurtPulse, s.frameCounter);
+    fill = g.config.drawing->reduceFlashing ? kHurtPulse[3] : Pulse(kHurtPulse, s.frameCounter);
   }
   FilledEllipse(g.cg, Hex(0xBB9911), fill, -(r + 80), -r, r + 80, r);
 }
@@ -121,7 +121,7 @@ void RenderFrame(Game& g) {
   }
   UpdateEffects(g);
   FilledEllipse(g.bak2, 0, 0, -(r + 82), -(r + 2), r + 82, r + 2);
-  if (g.config.textBacking) BackMessageLines(g.cg, g.bak2);
+  if (g.config.drawing->textBacking) BackMessageLines(g.cg, g.bak2);
   g.cg.OrFrom(g.bak, Rect{0, 0, 400, 300}, 0, 0);
   g.cg.OrFrom(g.bak2, Rect{0, 0, 400, 300}, 0, 0);
   DrawStatus(g);

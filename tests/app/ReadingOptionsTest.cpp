@@ -41,7 +41,8 @@ TEST(ReadingOptions, TheCommandLineAndTheSettingsFileBothTurnThemOn) {
   LaunchResult launched = PrepareLaunch(o, env, warnings);
   ASSERT_EQ(launched.error, "");
   EXPECT_EQ(launched.launch.textHook, TextHookMode::Print);
-  EXPECT_TRUE(launched.launch.config.reduceFlashing && launched.launch.config.textBacking);
+  EXPECT_TRUE(launched.launch.config.drawing->reduceFlashing &&
+              launched.launch.config.drawing->textBacking);
   EXPECT_EQ(warnings.str(), "");
 
   std::ofstream(file) << "text-hook = loud\n";

@@ -5,8 +5,9 @@
 # save folder: the two my.dat files must be equal byte for byte and the final state events
 # field by field, and so must the same recording replayed in the window. A second session
 # attaches SDL's virtual game controller (PANIPANI_TEST_GAMEPAD) whose presses must take the game
-# through the title to "旅立つ". Every step waits for what the game printed (its text hook) or
-# recorded instead of sleeping.
+# through the title to "旅立つ", then open the options screen with Start, switch text backing on
+# with the d-pad and close it with B: the settings file must say so. Every step waits for what
+# the game printed (its text hook) or recorded instead of sleeping.
 # Usage: couch_window_test.sh BUILD_DIR   (KEEP_WORK=1 keeps the scratch folder for a look)
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
@@ -78,8 +79,7 @@ count() {
 
 # Session 1: the title by Space, "旅立つ" by Down and Space, the opening's questions by the
 # number keys, Tab and the keypad's Enter and a click; then decisions with Ctrl held, so that
-# fast-forward ends the waits between them, and auto mode ending a wait of its own; the item
-# panel by keys.
+# fast-forward ends the waits between them, and auto mode ending a wait of its own.
 hook="$work/window.hook"
 record="$work/window.rec"
 start_game "$hook" --save-dir "$work/window" --record "$record" --final-state "$work/window.state"
@@ -100,24 +100,25 @@ press KP_Enter
 wait_for_line 60 "$hook" "$labels" 5
 xdotool mousemove --window "$window" $((300 * scale)) $((232 * scale)) click 1
 wait_for_line 60 "$hook" '冒険の始まり'
-# The 2 falls on an empty place: the game takes it as a click.
-xdotool keydown --window "$window" ctrl
-press 2 3
+# "冒険の始まり" is the only button, and 1 presses it; Ctrl, held through the focused window (a
+# key sent to a window does not stay held), ends the waits that follow.
+activate
+xdotool keydown ctrl
+press 1
 wait_for_line 60 "$hook" '冒険者です / 冒険者ではない'
-xdotool keyup --window "$window" ctrl
+xdotool keyup ctrl
 clicks="$(count "$record" click)"
-press a 3
+press a 2
 wait_for 60 "auto mode to end a wait" has_lines "$record" click $((clicks + 1))
-xdotool keydown --window "$window" ctrl
+activate
+xdotool keydown ctrl
 wait_for_line 60 "$hook" '冒険!!!!'
-# From the first step on, what the game offers depends on the title's random frames: each batch
-# of keys is awaited by its last one reaching the game.
+# "冒険!!!!" is the only button: 1 presses it. From the first step on, what the game offers
+# depends on the title's random frames, so the run ends there.
 chosen="$(count "$record" 'choose 3')"
-press 2 3 3
-wait_for_line 60 "$record" 'choose 3' $((chosen + 2))
-xdotool keyup --window "$window" ctrl
-press 2 Down Down Escape 3
-wait_for_line 60 "$record" 'choose 3' $((chosen + 3))
+press 1
+wait_for_line 60 "$record" 'choose 3' $((chosen + 1))
+xdotool keyup ctrl
 close_game
 
 grep -qx 'choose 3' "$work/window.rec" || { echo "the keyboard did not press 旅立つ" >&2; exit 1; }
@@ -136,12 +137,21 @@ SDL_AUDIODRIVER=dummy "$build/panipani" --replay "$work/window.rec" --replay-spe
 cmp "$work/window/my.dat" "$work/watched/my.dat"
 python3 "$here/compare_states.py" "$work/window.state" "$work/watched.state"
 
-# Session 2: the virtual controller's A clicks through the title, down and A press "旅立つ".
-PANIPANI_TEST_GAMEPAD="a@500 a@2000 down@3500 a@4500" \
+# Session 2: the virtual controller's A clicks through the title, down and A press "旅立つ";
+# Start opens the options, down and right switch the second entry (text backing) on, B closes.
+settings="$XDG_CONFIG_HOME/panipani/settings.ini"
+backing_on() { grep -qx 'text-backing = true' "$settings" 2>/dev/null; }
+PANIPANI_TEST_GAMEPAD="a@500 a@2000 down@3500 a@4500 start@6000 down@6600 right@7200 b@7800" \
   start_game "$work/pad.hook" --save-dir "$work/pad" --record "$work/pad.rec"
 wait_until 60 has_lines "$work/pad.hook" '自信のある能力はどれだ？' 1 ||
   echo "timed out after 60 s waiting for the question that follows 旅立つ" >&2
+wait_until 60 backing_on ||
+  echo "timed out after 60 s waiting for the options screen to write text backing on" >&2
 close_game
+if ! backing_on; then
+  echo "the gamepad did not switch text backing on in the options screen" >&2
+  exit 1
+fi
 "$build/panipani" --headless --replay "$work/pad.rec" --save-dir "$work/pad-replay" \
   >"$work/pad.events"
 if ! grep -q '"ev":"chosen","button":3,"label":"旅立つ"' "$work/pad.events"; then
@@ -150,4 +160,5 @@ if ! grep -q '"ev":"chosen","button":3,"label":"旅立つ"' "$work/pad.events"; 
   exit 1
 fi
 cmp "$work/pad/my.dat" "$work/pad-replay/my.dat"
-echo "couch window test: recorded session replayed to the same my.dat and state; gamepad pressed 旅立つ"
+echo "couch window test: recorded session replayed to the same my.dat and state; gamepad pressed" \
+  "旅立つ and worked the options screen"

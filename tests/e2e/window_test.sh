@@ -3,9 +3,11 @@
 # xdotool at the window's scale, and checks from a screenshot of the window that the login
 # picture and the "旅立つ" button are on screen. Then, first without and then (when openbox is
 # installed) with a window manager: F12 writes the screenshot into screenshots/ of the save
-# folder without the notice on it; the reset question's box shows two lines and is no wider
-# than the window; F11 fills the screen with the whole picture at a whole scale and F11 again
-# brings the window back. In the pass without one, the message log opened with the wheel over
+# folder without the notice on it; F11 fills the screen with the whole picture at a whole scale
+# and F11 again brings the window back; F2 shows the options screen over the dimmed picture and
+# Escape takes it away; Enter presses "旅立つ", the only button, and at the three answers that
+# follow asks the reset question, whose box shows two lines and is no wider than the window. In
+# the pass without one, the message log opened with the wheel over
 # the first answers must show the earlier lines, and the text hook must have printed them and
 # copied the last one to the clipboard. A run closed in its middle is offered again at the next
 # start and, answered Yes, goes on from the camp it was at. Every step waits for what it needs
@@ -78,13 +80,11 @@ window_gone() {
   ! xwininfo -id "$1" >/dev/null 2>&1
 }
 
-# check_log_and_hook WINDOW HOOK_FILE: "旅立つ" and two answers with the keys, then the wheel
+# check_log_and_hook WINDOW HOOK_FILE: two answers with the keys, then the wheel
 # turned up over the picture opens the log, which must show those earlier lines; the hook printed
 # them as they came and left the last message on the clipboard.
 check_log_and_hook() {
   local window="$1" hook="$2" answer
-  xdotool key --window "$window" 3
-  wait_for_line 60 "$hook" '力 / 知恵 / 精神'
   for answer in 1 2; do
     xdotool key --window "$window" 3
     wait_for_line 60 "$hook" '力 / 知恵 / 精神' $((answer + 1))
@@ -102,6 +102,12 @@ check_log_and_hook() {
   clip="$(timeout 5 xclip -o -selection clipboard)"
   [ "$clip" = "$last" ] || fail "the clipboard holds '$clip', not '$last'"
   echo "text hook: $(wc -l <"$hook") lines, clipboard: $clip"
+}
+
+# shows_options WINDOW: the window shows the options screen now (quietly).
+shows_options() {
+  import -window "$1" "$work/poll.png" 2>/dev/null && convert "$work/poll.png" "$work/poll.ppm" &&
+    python3 "$here/check_options_screen.py" "$work/poll.ppm" "$scale" >/dev/null 2>&1
 }
 
 # shows_log WINDOW: the window shows the open message log now (quietly).
@@ -138,7 +144,24 @@ run() {
   check_capture "${shots[0]}" 1
   rm -f "${shots[@]}"
 
-  # The reset question: Enter opens the box; it is answered No with Escape.
+  xdotool key --window "$window" F11
+  wait_for 30 "F11 to make the window 1024x768" geometry_is "$window" 1024x768
+  await_login "$window" 2 122 124
+  xdotool key --window "$window" F11
+  wait_for 30 "F11 again to bring the window back" \
+    geometry_is "$window" "$((390 * scale))x$((260 * scale))"
+  await_login "$window" "$scale"
+  # The options screen over the dimmed picture, and the login screen again once it is closed.
+  xdotool key --window "$window" F2
+  wait_for 30 "the options screen over the picture" shows_options "$window"
+  xdotool key --window "$window" Escape
+  await_login "$window" "$scale"
+
+  # Enter presses "旅立つ", the only button; at the three answers that follow it asks the reset
+  # question, whose box is answered No with Escape.
+  xdotool key --window "$window" Return
+  wait_for_line 60 "$work/hook-$wm.txt" '力 / 知恵 / 精神'
+  question_shown && fail "Enter asked the question while only one button was shown"
   xdotool key --window "$window" Return
   box=""
   wait_for 30 "the question that Enter opens" question_shown
@@ -151,13 +174,6 @@ run() {
   xdotool key --window "$box" Escape
   wait_for 30 "the question to close after Escape" window_gone "$box"
 
-  xdotool key --window "$window" F11
-  wait_for 30 "F11 to make the window 1024x768" geometry_is "$window" 1024x768
-  await_login "$window" 2 122 124
-  xdotool key --window "$window" F11
-  wait_for 30 "F11 again to bring the window back" \
-    geometry_is "$window" "$((390 * scale))x$((260 * scale))"
-  await_login "$window" "$scale"
   [ "$wm" = none ] && check_log_and_hook "$window" "$work/hook-$wm.txt"
   stop_process "$game"
 }
@@ -214,10 +230,11 @@ resume() {
     xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 1
   done
   wait_for_line 60 "$hook" '旅立つ'
-  # Through the creation of a character: the third button, then clicks, until the camp.
+  # Through the creation of a character: the second button shown (or the only one), then clicks,
+  # until the camp.
   local tries=0
   until grep -qx 'アイテム / 冒険!!!!' "$hook"; do
-    xdotool key --window "$window" 3
+    xdotool key --window "$window" 2 space
     xdotool mousemove --window "$window" $((100 * scale)) $((100 * scale)) click 1
     tries=$((tries + 1))
     [ "$tries" -le 200 ] || fail "no camp after 200 presses"
@@ -238,7 +255,7 @@ resume() {
   done
   wait_for 30 "the continued game's window with its frame-rate caption" live_window
   wait_for_line 60 "$hook" 'アイテム / 冒険!!!!'
-  xdotool key --window "$window" 3
+  xdotool key --window "$window" 2
   stop_process "$game"
   [ "$(grep -c . "$save/run.replay")" -gt "$before" ] ||
     fail "the continued run was not recorded on after the old one"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,6 +11,7 @@
 
 #include "extras/AutoAdvance.h"
 #include "extras/KeyboardChoices.h"
+#include "gfx/Text.h"
 #include "platform/InputLayout.h"
 #include "support/SeededRun.h"
 
@@ -175,6 +177,96 @@ TEST(KeyboardChoices, TheHighlightMovesOverTheVisibleButtonsAndWraps) {
   EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kDown)));
 }
 
+// Every set of shown buttons: 1, 2 and 3 press the first, second and third shown from the top
+// (nothing when fewer are shown); Space and Enter press a lone button and otherwise go on to the
+// game (a click, the reset question); the keypad's Enter presses a lone one too.
+TEST(KeyboardChoices, NumberKeysPressTheButtonsShownInTheirOrderForEverySetOfButtons) {
+  const int digits[] = {HostKey::kDigit1, HostKey::kDigit2, HostKey::kDigit3};
+  for (int set = 0; set < 8; ++set) {
+    std::array<std::string, 3> labels;
+    std::vector<int> shown;
+    for (int place = 1; place <= 3; ++place) {
+      if (set & (1 << (place - 1))) {
+        labels[static_cast<size_t>(place - 1)] = "label" + std::to_string(place);
+        shown.push_back(place);
+      }
+    }
+    SCOPED_TRACE("buttons shown in places " + ::testing::PrintToString(shown));
+    KeyboardChoices k;
+    k.OnEvent(ChoicesEvent{labels});
+    for (int n = 1; n <= 3; ++n) {
+      const bool exists = n <= static_cast<int>(shown.size());
+      EXPECT_TRUE(k.OnInput(Input(Type::Key, digits[n - 1])))
+          << "a number key never reaches the game";
+      const std::optional<HostEvent> made = k.Due(0);
+      EXPECT_EQ(made.has_value(), exists) << "key " << n;
+      if (made && exists) {
+        EXPECT_EQ(made->type, Type::Choose);
+        EXPECT_EQ(made->value, shown[static_cast<size_t>(n - 1)]) << "key " << n;
+      }
+    }
+    for (const int key : {HostKey::kSpace, HostKey::kEnter, HostKey::kPadEnter}) {
+      const bool lone = shown.size() == 1;
+      EXPECT_EQ(k.OnInput(Input(Type::Key, key)), lone) << "key code " << key;
+      const std::optional<HostEvent> made = k.Due(0);
+      ASSERT_EQ(made.has_value(), lone);
+      if (made) {
+        EXPECT_EQ(made->value, shown[0]);
+      }
+    }
+  }
+
+  // Once a button is pressed none is shown until new ones come; the open item panel covers them.
+  KeyboardChoices k;
+  k.OnEvent(Buttons("", "", "旅立つ"));
+  k.OnEvent(ChosenEvent{3, "旅立つ"});
+  EXPECT_TRUE(k.OnInput(Input(Type::Key, HostKey::kDigit1)));
+  EXPECT_FALSE(k.Due(0));
+  EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kEnter))) << "Enter asks the reset question";
+  k.OnEvent(Buttons("休む", "", "冒険!!!!"));
+  EXPECT_EQ(k.ShownButton(2), 3);
+  k.OnEvent(PanelEvent{});
+  EXPECT_TRUE(k.OnInput(Input(Type::Key, HostKey::kDigit2)));
+  EXPECT_FALSE(k.Due(0)) << "the panel covers the buttons";
+  EXPECT_FALSE(k.OnInput(Input(Type::Key, HostKey::kSpace))) << "the panel's own Space";
+}
+
+// The numbers come beside the shown buttons once they have slid in, while keys are in use, and go
+// when the mouse (or a finger) is used; they are drawn over the picture only.
+TEST(KeyboardChoices, KeyNumbersShowBesideTheButtonsWhileKeysAreInUse) {
+  TextRenderer text;
+  int64_t now = 0;
+  KeyboardChoices k(text, [&now] { return now; });
+  k.OnEvent(Buttons("力", "", "精神"));
+  EXPECT_FALSE(k.Visible()) << "no key used yet";
+  EXPECT_TRUE(k.OnInput(Input(Type::Key, HostKey::kDown)));
+  k.Due(now);
+  EXPECT_FALSE(k.Visible()) << "the buttons are still sliding in";
+  now += 600;
+  ASSERT_TRUE(k.Visible());
+  Surface picture(390, 260, 0);
+  k.DrawOver(picture);
+  // A cap left of each shown button: places 1 and 3 carry the numbers 1 and 2.
+  auto lit = [&picture](int place) {
+    int count = 0;
+    for (int y = kChoiceTop[place - 1]; y < kChoiceTop[place - 1] + kChoiceHeight; ++y)
+      for (int x = 200; x < kChoiceLeft - 12; ++x) count += picture.Pixel(x, y) != 0;
+    return count;
+  };
+  EXPECT_GT(lit(1), 20);
+  EXPECT_EQ(lit(2), 0) << "no button in the second place";
+  EXPECT_GT(lit(3), 20);
+  HostEvent pointer = Input(Type::MouseMove);
+  pointer.x = 50;
+  pointer.y = 50;
+  EXPECT_FALSE(k.OnInput(pointer));
+  EXPECT_FALSE(k.Visible()) << "the mouse took over";
+  EXPECT_TRUE(k.OnInput(Input(Type::Key, HostKey::kDigit3))) << "no third button: taken, unused";
+  EXPECT_TRUE(k.Visible());
+  k.OnEvent(ChosenEvent{1, "力"});
+  EXPECT_FALSE(k.Visible()) << "no button shown";
+}
+
 void AddCouchExtras(ExtrasHost& host) {
   host.Add(std::make_unique<AutoAdvance>());
   host.Add(std::make_unique<KeyboardChoices>());
@@ -228,15 +320,18 @@ TEST(Couch, KeysReachTheSameHandlersAsTheMouse) {
 // game, recorded and played again without the additions, gives the same events; the additions
 // made only input a player could have made.
 TEST(Couch, AutoModeFastForwardAndKeysNeverChangeTheGame) {
-  std::string script =
-      "tick 5\nkey space\ntick 5\nkey space\ntick 20\nkey down\nkey space\nkey a\n";
+  // Enter presses 旅立つ, the only button; later the number keys press the buttons shown.
+  std::string script = "tick 5\nkey space\ntick 5\nkey space\ntick 20\nkey enter\nkey a\n";
   for (int i = 0; i < 90; ++i) {
     const bool fast = i % 3 == 0;
     if (fast) script += "key ctrl\n";
     script += fast ? "tick 5\n" : "tick " + std::to_string(60 + 40 * (i % 5)) + "\n";
     if (fast) script += "keyup ctrl\n";
     for (int step = 0; step < i % 3; ++step) script += i % 2 ? "key down\n" : "key tab\n";
-    script += i % 4 == 1 ? "key padenter\n" : "key space\n";
+    if (i % 6 == 4)
+      script += "key " + std::to_string(HostKey::kDigit1 + i % 3) + "\n";
+    else
+      script += i % 4 == 1 ? "key padenter\n" : "key space\n";
     if (i % 5 == 2) script += "key escape\n";
   }
   script += "state\nclose\n";
@@ -258,7 +353,9 @@ TEST(Couch, AutoModeFastForwardAndKeysNeverChangeTheGame) {
   std::istringstream lines(recording.str());
   for (std::string line; std::getline(lines, line);) {
     clicks += line == "click";
-    EXPECT_FALSE(line == "key a" || line == "key ctrl") << "the additions' keys stay theirs";
+    EXPECT_FALSE(line == "key a" || line == "key ctrl" || line == "key enter" ||
+                 line.starts_with("key 4") || line.starts_with("key 5"))
+        << "the additions' keys stay theirs; a number key is recorded as its press: " << line;
   }
   for (const std::string& e : withAdditions) chosen += e.starts_with(R"({"ev":"chosen")");
   EXPECT_GT(clicks, 20) << "auto mode and fast-forward ended the waits";

@@ -16,7 +16,7 @@ namespace {
 class EyeOptions : public UiTest {
  protected:
   void SetUp() override {
-    g.config.reduceFlashing = true;
+    g.config.drawing->reduceFlashing = true;
     g.state.titlePhase = 0;
   }
 };
@@ -63,7 +63,7 @@ TEST_F(EyeOptions, ButtonAndHurtFlashesAreSteadyAndCountTheSame) {
 }
 
 TEST_F(EyeOptions, TextBackingOutlinesTheLinesInBlackOverABrightScene) {
-  g.config.reduceFlashing = false;
+  g.config.drawing->reduceFlashing = false;
   g.state.titlePhase = 1;
   g.state.statusSlideX = 0;
   g.state.frameCounter = 2;  // even: the line keeps its age
@@ -76,7 +76,7 @@ TEST_F(EyeOptions, TextBackingOutlinesTheLinesInBlackOverABrightScene) {
   EXPECT_EQ(CountColour(g.cg, 0, 0, top - 2, 60, top + 14), 0) << "no backing by default";
   EXPECT_EQ(CountColour(g.cg, red, 0, top - 2, 60, top + 14), 0) << "OR over white is white";
 
-  g.config.textBacking = true;
+  g.config.drawing->textBacking = true;
   g.state.overlayRing[1].age = 1;
   RenderFrame(g);
   const int lit = CountColour(g.cg, red, 0, top - 2, 60, top + 14);
@@ -92,8 +92,8 @@ TEST(EyeOptionsRun, ASeededRunGivesTheSameEventsWithBothOptions) {
   const std::vector<std::string> plain = test::PlaySeeded(script, 11);
   test::SeededRunOptions options;
   options.configure = [](GameConfig& c) {
-    c.reduceFlashing = true;
-    c.textBacking = true;
+    c.drawing->reduceFlashing = true;
+    c.drawing->textBacking = true;
   };
   const std::vector<std::string> eyes = test::PlaySeeded(script, 11, options);
   ASSERT_GT(plain.size(), 200u);

@@ -16,8 +16,12 @@ class SdlAudioDevice : public AudioDevice {
  public:
   // Made before the SDL device is opened (SDL may call back at once), with the audio
   // subsystem already initialised; Attach hands it the opened device.
-  SdlAudioDevice(std::string name, uint8_t silence)
-      : name_(std::move(name)), silence_(silence), doneEvent_(SdlAudioDoneEventType()) {}
+  SdlAudioDevice(std::string name, int bitsPerSample, const OutputLevel* level)
+      : name_(std::move(name)),
+        bitsPerSample_(bitsPerSample),
+        silence_(bitsPerSample == 8 ? 128 : 0),
+        level_(level),
+        doneEvent_(SdlAudioDoneEventType()) {}
 
   ~SdlAudioDevice() override {
     if (id_ != 0) SDL_CloseAudioDevice(id_);
@@ -68,6 +72,8 @@ class SdlAudioDevice : public AudioDevice {
 
  private:
   void Fill(Uint8* stream, size_t len) {
+    // The output, scaled to the player's level once it is filled (silence stays silence).
+    const std::span<uint8_t> output(stream, len);
     bool finished = false;
     bool muted = muted_.load();
     {
@@ -95,6 +101,7 @@ class SdlAudioDevice : public AudioDevice {
       if (finished) eventPosted_ = true;
     }
     std::memset(stream, silence_, len);
+    if (level_) ScaleSamples(output, bitsPerSample_, level_->percent());
     if (finished) {
       SDL_Event e{};
       e.type = doneEvent_;
@@ -104,7 +111,9 @@ class SdlAudioDevice : public AudioDevice {
 
   SDL_AudioDeviceID id_ = 0;
   std::string name_;
+  int bitsPerSample_;
   uint8_t silence_;
+  const OutputLevel* level_;
   uint32_t doneEvent_;
   std::atomic<bool> muted_{false};
   std::mutex mutex_;  // guards everything below, shared with SDL's audio thread
@@ -122,7 +131,8 @@ uint32_t SdlAudioDoneEventType() {
   return type;
 }
 
-std::unique_ptr<AudioDevice> OpenSdlAudioDevice(const AudioFormat& format) {
+std::unique_ptr<AudioDevice> OpenSdlAudioDevice(const AudioFormat& format,
+                                                const OutputLevel* level) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
   SDL_AudioSpec want{};
   want.freq = format.sampleRate;
@@ -134,7 +144,7 @@ std::unique_ptr<AudioDevice> OpenSdlAudioDevice(const AudioFormat& format) {
   want.callback = &SdlAudioDevice::Callback;
   const char* driverName = SDL_GetCurrentAudioDriver();
   std::string name = std::string("SDL ") + (driverName ? driverName : "audio");
-  auto device = std::make_unique<SdlAudioDevice>(name, format.bitsPerSample == 8 ? 128 : 0);
+  auto device = std::make_unique<SdlAudioDevice>(name, format.bitsPerSample, level);
   want.userdata = device.get();
   // No allowed changes: SDL converts our format to the hardware's itself.
   SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);

@@ -28,11 +28,27 @@ int ButtonKey(Uint8 button) {
     case SDL_CONTROLLER_BUTTON_B:
       return HostKey::kEscape;
     case SDL_CONTROLLER_BUTTON_START:
-      return HostKey::kF1;
+      return HostKey::kF2;
     case SDL_CONTROLLER_BUTTON_BACK:
       return HostKey::kA;
     case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
       return HostKey::kControl;
+    default:
+      return 0;
+  }
+}
+
+// The arrow key a d-pad button stands for; 0 for the other buttons.
+int DirectionKey(Uint8 button) {
+  switch (button) {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+      return HostKey::kUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+      return HostKey::kDown;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+      return HostKey::kLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+      return HostKey::kRight;
     default:
       return 0;
   }
@@ -45,6 +61,8 @@ SDL_GameControllerButton TestButton(std::string_view name) {
   if (name == "start") return SDL_CONTROLLER_BUTTON_START;
   if (name == "up") return SDL_CONTROLLER_BUTTON_DPAD_UP;
   if (name == "down") return SDL_CONTROLLER_BUTTON_DPAD_DOWN;
+  if (name == "left") return SDL_CONTROLLER_BUTTON_DPAD_LEFT;
+  if (name == "right") return SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
   if (name == "rb") return SDL_CONTROLLER_BUTTON_RIGHTSHOULDER;
   return SDL_CONTROLLER_BUTTON_INVALID;
 }
@@ -115,10 +133,7 @@ bool SdlGamepads::Translate(const SDL_Event& ev, std::deque<HostEvent>& out) {
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP: {
       const bool down = ev.type == SDL_CONTROLLERBUTTONDOWN;
-      if (ev.cbutton.button == SDL_CONTROLLER_BUTTON_DPAD_UP ||
-          ev.cbutton.button == SDL_CONTROLLER_BUTTON_DPAD_DOWN) {
-        const int key =
-            ev.cbutton.button == SDL_CONTROLLER_BUTTON_DPAD_UP ? HostKey::kUp : HostKey::kDown;
+      if (const int key = DirectionKey(ev.cbutton.button)) {
         if (down)
           SetDirection(0, key, out);
         else if (held_[0] == key)

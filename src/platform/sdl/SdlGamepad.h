@@ -1,12 +1,12 @@
 #pragma once
 // Game controllers through SDL (any controller SDL has a mapping for, plugged in or out while
-// the game runs), read as the keyboard's keys: the d-pad or left stick up and down (repeating
-// while held) as the arrows, A as Space, B as Escape, Start as F1, Back as A (auto mode), the
-// right shoulder as Ctrl held (fast-forward).
+// the game runs), read as the keyboard's keys: the d-pad (all four ways) or left stick up and down
+// (repeating while held) as the arrows, A as Space, B as Escape, Start as F2 (the options
+// screen), Back as A (auto mode), the right shoulder as Ctrl held (fast-forward).
 //
 // For the window test, PANIPANI_TEST_GAMEPAD attaches SDL's virtual controller and presses its
-// buttons on a schedule: "BUTTON@MS ..." with BUTTON one of a b back start up down rb and MS the
-// milliseconds after the window opened (each press lasts 100 ms).
+// buttons on a schedule: "BUTTON@MS ..." with BUTTON one of a b back start up down left right rb
+// and MS the milliseconds after the window opened (each press lasts 100 ms).
 
 #include <SDL.h>
 

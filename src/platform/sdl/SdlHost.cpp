@@ -29,7 +29,7 @@ struct SdlShutdown {
   ~SdlShutdown() { SDL_Quit(); }
 };
 
-class SdlHost final : public Host {
+class SdlHost final : public WindowHost {
  public:
   SdlHost() = default;
   ~SdlHost() override = default;
@@ -38,6 +38,7 @@ class SdlHost final : public Host {
     screenshotDir_ = options.screenshotDir;
     noticeText_ = options.noticeText;
     onFullscreenChange_ = options.onFullscreenChange;
+    outputLevel_ = options.outputLevel;
     if (!window_.Open(options.scale, options.fullscreen, error)) return false;
     SetWindowIconFrom(window_.handle(), options.iconFile);
     // Without controller support the keyboard and mouse still play.
@@ -79,8 +80,16 @@ class SdlHost final : public Host {
   }
 
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
-    return OpenSdlAudioDevice(format);
+    return OpenSdlAudioDevice(format, outputLevel_);
   }
+
+  bool Fullscreen() const override { return window_.fullscreen(); }
+  void SetFullscreen(bool on) override {
+    if (on != window_.fullscreen()) ToggleFullscreen();
+  }
+  int Scale() const override { return window_.scale(); }
+  int LargestScale() const override { return SdlWindow::LargestScale(); }
+  void SetScale(int scale) override { window_.SetScale(scale, NowMs()); }
 
  private:
   void Handle(const SDL_Event& ev) {
@@ -92,19 +101,23 @@ class SdlHost final : public Host {
     WindowInput input = TranslateInput(ev, window_.layout());
     if (input.event) pump_.Queue(std::move(*input.event));
     switch (input.command) {
-      case WindowCommand::kToggleFullscreen: {
-        const bool before = window_.fullscreen();
-        window_.ToggleFullscreen(NowMs());
-        if (onFullscreenChange_ && window_.fullscreen() != before)
-          onFullscreenChange_(window_.fullscreen());
+      case WindowCommand::kToggleFullscreen:
+        ToggleFullscreen();
         break;
-      }
       case WindowCommand::kScreenshot:
         SaveScreenshot();
         break;
       case WindowCommand::kNone:
         break;
     }
+  }
+
+  // Switches fullscreen and tells whoever asked to know.
+  void ToggleFullscreen() {
+    const bool before = window_.fullscreen();
+    window_.ToggleFullscreen(NowMs());
+    if (onFullscreenChange_ && window_.fullscreen() != before)
+      onFullscreenChange_(window_.fullscreen());
   }
 
   // Writes the game's picture (without any notice on it) and says where, or why not.
@@ -145,11 +158,12 @@ class SdlHost final : public Host {
   std::filesystem::path screenshotDir_;
   std::function<void(bool)> onFullscreenChange_;
   std::function<std::string(const std::string&)> noticeText_;
+  const OutputLevel* outputLevel_ = nullptr;
 };
 
 }  // namespace
 
-std::unique_ptr<Host> CreateSdlHost(const SdlHostOptions& options, std::string& error) {
+std::unique_ptr<WindowHost> CreateSdlHost(const SdlHostOptions& options, std::string& error) {
   auto host = std::make_unique<SdlHost>();
   if (!host->Open(options, error)) return nullptr;
   return host;

@@ -34,21 +34,17 @@ WindowInput TranslateKey(const SDL_KeyboardEvent& key) {
     return {std::nullopt, key.repeat ? WindowCommand::kNone : WindowCommand::kScreenshot};
   // Keys that act once per press.
   static constexpr std::pair<SDL_Keycode, int> kOncePerPress[] = {
-      {SDLK_SPACE, HostKey::kSpace},
-      {SDLK_KP_ENTER, HostKey::kPadEnter},
-      {SDLK_ESCAPE, HostKey::kEscape},
-      {SDLK_m, kMuteKey},
-      {SDLK_a, HostKey::kA},
-      {SDLK_l, HostKey::kL},
-      {SDLK_s, HostKey::kS},
-      {SDLK_t, HostKey::kT},
-      {SDLK_F1, HostKey::kF1},
-      {SDLK_PAGEUP, HostKey::kPageUp},
-      {SDLK_PAGEDOWN, HostKey::kPageDown},
-      {SDLK_HOME, HostKey::kHome},
-      {SDLK_END, HostKey::kEnd},
-      {SDLK_RETURN, HostKey::kEnter},
-      {SDLK_LCTRL, HostKey::kControl},
+      {SDLK_SPACE, HostKey::kSpace},   {SDLK_KP_ENTER, HostKey::kPadEnter},
+      {SDLK_ESCAPE, HostKey::kEscape}, {SDLK_m, kMuteKey},
+      {SDLK_a, HostKey::kA},           {SDLK_l, HostKey::kL},
+      {SDLK_s, HostKey::kS},           {SDLK_t, HostKey::kT},
+      {SDLK_F1, HostKey::kF1},         {SDLK_F2, HostKey::kF2},
+      {SDLK_1, HostKey::kDigit1},      {SDLK_2, HostKey::kDigit2},
+      {SDLK_3, HostKey::kDigit3},      {SDLK_KP_1, HostKey::kDigit1},
+      {SDLK_KP_2, HostKey::kDigit2},   {SDLK_KP_3, HostKey::kDigit3},
+      {SDLK_PAGEUP, HostKey::kPageUp}, {SDLK_PAGEDOWN, HostKey::kPageDown},
+      {SDLK_HOME, HostKey::kHome},     {SDLK_END, HostKey::kEnd},
+      {SDLK_RETURN, HostKey::kEnter},  {SDLK_LCTRL, HostKey::kControl},
       {SDLK_RCTRL, HostKey::kControl},
   };
   for (const auto& [keycode, code] : kOncePerPress) {
@@ -57,17 +53,15 @@ WindowInput TranslateKey(const SDL_KeyboardEvent& key) {
     return ForGame(TypedEvent(Type::Key, code));
   }
   switch (sym) {
-    case SDLK_1:
-    case SDLK_2:
-    case SDLK_3:
-      if (key.repeat) return {};
-      // The button itself is pressed; the pointer stays where it is.
-      return ForGame(TypedEvent(Type::Choose, 1 + (sym - SDLK_1)));
     // The arrows and Tab repeat while held.
     case SDLK_UP:
       return ForGame(TypedEvent(Type::Key, HostKey::kUp));
     case SDLK_DOWN:
       return ForGame(TypedEvent(Type::Key, HostKey::kDown));
+    case SDLK_LEFT:
+      return ForGame(TypedEvent(Type::Key, HostKey::kLeft));
+    case SDLK_RIGHT:
+      return ForGame(TypedEvent(Type::Key, HostKey::kRight));
     case SDLK_TAB:
       return ForGame(TypedEvent(Type::Key, HostKey::kTab));
     default:

@@ -1,7 +1,8 @@
 #pragma once
 // The window's keyboard and mouse as the game's events: the mouse in picture coordinates, the
-// keys the game and its additions know as HostKey codes, and the keys the window answers itself
-// (fullscreen, screenshot). Game controllers are read apart (SdlGamepad.h).
+// keys the game and its additions know as HostKey codes (the number keys 1-3 too: the additions
+// turn them into a press of the button shown in that place), and the keys the window answers
+// itself (fullscreen, screenshot). Game controllers are read apart (SdlGamepad.h).
 
 #include <SDL.h>
 

@@ -77,6 +77,7 @@ bool SdlWindow::Open(int scale, bool fullscreen, std::string& error) {
   // (slow to open, and costly per frame on a display without a graphics card).
   if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0)
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  scale_ = scale;
   const int s = scale > 0 ? scale : ComfortableScale();
   window_ = SDL_CreateWindow("ぱにぱにらん", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              kPictureWidth * s, kPictureHeight * s, 0);
@@ -229,6 +230,24 @@ void SdlWindow::ToggleFullscreen(int64_t nowMs) {
   Repaint(nowMs);
 }
 
+void SdlWindow::SetScale(int scale, int64_t nowMs) {
+  scale_ = scale;
+  const int s = scale > 0 ? scale : ComfortableScale();
+  const int width = kPictureWidth * s, height = kPictureHeight * s;
+  if (coveringScreen_) {
+    windowed_.w = width;
+    windowed_.h = height;
+    return;
+  }
+  // A fullscreen window keeps the size for when it leaves fullscreen.
+  SDL_SetWindowSize(window_, width, height);
+  if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) return;
+  const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                        SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+  Repaint(nowMs);
+}
+
 bool SdlWindow::fullscreen() const {
   return coveringScreen_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
 }
@@ -244,6 +263,12 @@ int SdlWindow::ComfortableScale() {
     scale = std::max(2, fit);
   }
   return scale;
+}
+
+int SdlWindow::LargestScale() {
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return ComfortableScale();
+  return std::max(1, std::min(usable.w / kPictureWidth, usable.h / kPictureHeight));
 }
 
 bool SdlWindow::HasWindowManager() const {

@@ -24,8 +24,8 @@ class SdlWindow {
   SdlWindow& operator=(const SdlWindow&) = delete;
 
   // Initialises SDL's video and opens the window at `scale` (0: the largest that fits the
-  // screen comfortably). False with `error` set when there is no display: X11 or Wayland unless
-  // SDL_VIDEODRIVER names another driver on purpose.
+  // screen comfortably, at least 2). False with `error` set when there is no display: X11 or
+  // Wayland unless SDL_VIDEODRIVER names another driver on purpose.
   bool Open(int scale, bool fullscreen, std::string& error);
 
   // Shows `frame` (the game keeps its own); only the part that differs from the frame shown
@@ -41,6 +41,13 @@ class SdlWindow {
   void HandleWindowEvent(const SDL_WindowEvent& ev, int64_t nowMs);
 
   void ToggleFullscreen(int64_t nowMs);
+  // Sizes the window for `scale` (0 as in Open), centred where it is; while fullscreen, for when
+  // it leaves it.
+  void SetScale(int scale, int64_t nowMs);
+  // The scale asked for (0: the comfortable one).
+  int scale() const { return scale_; }
+  // The largest whole scale at which the picture fits the screen's usable area (at least 1).
+  static int LargestScale();
   // True while the window is fullscreen (or, without a window manager, covers the screen).
   bool fullscreen() const;
   void SetTitle(const std::string& text);
@@ -63,6 +70,7 @@ class SdlWindow {
   Rect NoticeArea();
 
   SDL_Window* window_ = nullptr;
+  int scale_ = 0;
   PictureLayout layout_;
   Surface shown_;     // the game's frame as last shown
   Surface composed_;  // what the window shows: the frame with the notice on it
