@@ -5,12 +5,11 @@
 #include <stdexcept>
 
 #include "datagen/SourceText.h"
+#include "datagen/SynthMath.h"
 
 namespace pp::datagen {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 Wave ParseWave(std::string_view w) {
   if (w == "sine") return Wave::kSine;
@@ -42,7 +41,7 @@ double NoteFrequency(std::string_view n) {
   else if (n[i] == 'b')
     --semi, ++i;
   int octave = ParseInt(n.substr(i), "note octave");
-  return 440.0 * std::pow(2.0, (octave - 4) + (semi - 9) / 12.0);
+  return 440.0 * Exp2((octave - 4) + (semi - 9) / 12.0);
 }
 
 // Applies the key=value words to `v`.
@@ -70,6 +69,10 @@ void ApplyKeys(const std::vector<std::string_view>& words, size_t from, Voice& v
   }
 }
 
+// How far the decaying envelopes fall over a voice's duration, in halvings: e^-4 and e^-9.
+constexpr double kDecayPerDuration = 4 * 1.4426950408889634074;
+constexpr double kPluckPerDuration = 9 * 1.4426950408889634074;
+
 double EnvelopeAt(Envelope e, double t, double duration) {
   double u = t / duration;
   // short ramps at both ends keep every voice free of clicks
@@ -78,9 +81,9 @@ double EnvelopeAt(Envelope e, double t, double duration) {
     case Envelope::kFlat:
       return edge;
     case Envelope::kDecay:
-      return edge * std::exp(-4.0 * u);
+      return edge * Exp2(-kDecayPerDuration * u);
     case Envelope::kPluck:
-      return edge * std::exp(-9.0 * u);
+      return edge * Exp2(-kPluckPerDuration * u);
     case Envelope::kSwell:
       return edge * (u < 0.5 ? u * 2 : (1 - u) * 2);
     case Envelope::kFade:
@@ -110,17 +113,18 @@ void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<dou
   double phase = 0, noise = 0;
   uint32_t seed = 0x2545F491u ^ static_cast<uint32_t>(v.f0 * 7 + v.start * 1000);
   double gl = v.volume * std::min(1.0, 1 - v.pan), gr = v.volume * std::min(1.0, 1 + v.pan);
+  const double slideOctaves = Log2(v.f1 / v.f0);
   for (size_t i = 0; i < count && first + i < left.size(); ++i) {
     double t = double(i) / rate, u = t / v.duration;
-    double f = v.f0 * std::pow(v.f1 / v.f0, u);
-    if (v.vibRate > 0) f *= 1 + v.vibDepth * std::sin(2 * kPi * v.vibRate * t);
+    double f = v.f0 * Exp2(slideOctaves * u);
+    if (v.vibRate > 0) f *= 1 + v.vibDepth * SinTurns(v.vibRate * t);
     double before = phase;
     phase += f / rate;
     phase -= std::floor(phase);
     double s = 0;
     switch (v.wave) {
       case Wave::kSine:
-        s = std::sin(2 * kPi * phase);
+        s = SinTurns(phase);
         break;
       case Wave::kSquare: {
         double dt = std::min(0.5, f / rate), fall = phase + 1 - v.duty;
@@ -229,6 +233,18 @@ std::vector<SoundRecipe> ParseSounds(std::string_view text) {
   });
   if (open) throw std::runtime_error("sounds line " + std::to_string(openLine) + ": no end");
   return out;
+}
+
+std::vector<SoundRecipe> LoadSoundRecipes(const std::filesystem::path& dir) {
+  std::vector<SoundRecipe> recipes;
+  for (const auto& f : TextFilesIn(dir)) {
+    try {
+      for (auto& r : ParseSounds(ReadFile(f))) recipes.push_back(std::move(r));
+    } catch (const std::exception& e) {
+      throw std::runtime_error(f.filename().string() + ": " + e.what());
+    }
+  }
+  return recipes;
 }
 
 std::string Synthesize(const SoundRecipe& r) {
