@@ -15,6 +15,8 @@ namespace {
 TEST(SynthMath, AgreesWithTheCLibraryToTheLastBitsOverTheRangesUsed) {
   for (double t = -3; t < 3; t += 0.000731)
     ASSERT_NEAR(SinTurns(t), std::sin(2 * M_PI * (t - std::floor(t))), 2e-15) << t;
+  for (double p = 0; p < 1; p += 0.0000731)
+    ASSERT_NEAR(TableSine(p), std::sin(2 * M_PI * p), 3e-7) << p;
   // Envelopes fall over 13 halvings; slides span a few octaves either way.
   for (double x = -14; x < 6; x += 0.000917) ASSERT_NEAR(Exp2(x) / std::exp2(x), 1, 4e-16) << x;
   for (double x = 0.01; x < 200; x *= 1.0137) ASSERT_NEAR(Log2(x), std::log2(x), 4e-15) << x;

@@ -1,5 +1,6 @@
 #include "datagen/SynthMath.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -48,6 +49,18 @@ double SinTurns(double turns) {
   else if (p < -0.25)
     p = -0.5 - p;
   return SinQuarter(p * kTwoPi);
+}
+
+double TableSine(double phase) {
+  constexpr int kSteps = 4096;
+  static const std::array<double, kSteps + 1> kTable = [] {
+    std::array<double, kSteps + 1> table{};
+    for (int k = 0; k <= kSteps; ++k) table[k] = SinTurns(static_cast<double>(k) / kSteps);
+    return table;
+  }();
+  const double at = phase * kSteps;
+  const int k = std::clamp(static_cast<int>(at), 0, kSteps - 1);
+  return kTable[k] + (kTable[k + 1] - kTable[k]) * (at - k);
 }
 
 double Exp2(double x) {

@@ -9,7 +9,11 @@ namespace pp::datagen {
 // sin(2π · turns) for a finite `turns`: one turn is a whole cycle.
 double SinTurns(double turns);
 
-// 2 to the power `x`; exact for whole `x` in the range of double.
+// sin(2π · phase) for `phase` in [0, 1), from a table of 4096 steps linearly interpolated:
+// within 3e-7 of the exact value, at a fraction of the cost of SinTurns.
+double TableSine(double phase);
+
+// 2 to the power `x` for |x| below 1000; exact for whole `x`.
 double Exp2(double x);
 
 // The base-2 logarithm of `x` > 0.
