@@ -1,12 +1,15 @@
 // The browser build in a real browser (Debian's chromium, headless, through puppeteer-core),
 // against the native headless build run on the same seeds and scripts:
 //   node web_test.mjs URL NATIVE_PROGRAM NATIVE_FRAME_BENCH
-// URL serves build-web/; NATIVE_PROGRAM is build/panipani and NATIVE_FRAME_BENCH
-// build/bench_render_frame. Prints its measurements; exits 1 when a check failed.
+// URL serves build-web/; NATIVE_PROGRAM is build/panipani (its data folder build/data beside it)
+// and NATIVE_FRAME_BENCH build/bench_render_frame. Prints its measurements; exits 1 when a check
+// failed.
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createHash } from 'node:crypto';
+import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
+import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 const [url, nativeProgram, nativeFrameBench] = process.argv.slice(2);
@@ -53,11 +56,13 @@ const browser = await puppeteer.launch({
          '--autoplay-policy=document-user-activation-required'],
 });
 const consoleErrors = [];
-// A new page on `query`, its console watched for errors.
-async function load(context, query) {
+// A new page on `query`, its console watched for errors; `requested` hears of each address it
+// fetches (its workers' too).
+async function load(context, query, requested = () => {}) {
   const page = await context.newPage();
   page.on('console', (m) => { if (m.type() === 'error') consoleErrors.push(m.text()); });
   page.on('pageerror', (e) => consoleErrors.push(String(e)));
+  page.on('request', (r) => requested(r.url()));
   await page.goto(`${url}index.html${query}`);
   return page;
 }
@@ -86,10 +91,30 @@ async function commands(page, lines) {
   }, lines);
 }
 
+// The SHA-256 of every sound in the page's data folder (synthesised as the page starts), by name.
+const pageSounds = (page) => page.evaluate(async () => {
+  const hashes = {};
+  for (const name of FS.readdir('/data/dat').filter((n) => n.endsWith('.wav'))) {
+    const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', FS.readFile(`/data/dat/${name}`)));
+    hashes[name] = Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('');
+  }
+  return hashes;
+});
+const wasmBuild = (page) => page.evaluate(() => document.documentElement.dataset.wasm);
+
 try {
   // 1. Title and a new character with the mouse on the canvas, on virtual time.
   const context = browser.defaultBrowserContext();
   const page = await open(context, '?headless=1&seed=1');
+  check(await wasmBuild(page) === 'simd', 'chromium runs the SIMD build');
+  const nativeDat = join(dirname(nativeProgram), 'data', 'dat');
+  const nativeSounds = readdirSync(nativeDat).filter((n) => n.endsWith('.wav'));
+  const synthesised = await pageSounds(page);
+  const equal = nativeSounds.filter((n) => synthesised[n] ===
+    createHash('sha256').update(readFileSync(join(nativeDat, n))).digest('hex'));
+  check(nativeSounds.length > 80 && equal.length === nativeSounds.length &&
+        Object.keys(synthesised).length === nativeSounds.length,
+        `the page synthesised the native data folder's ${nativeSounds.length} sounds byte for byte (${equal.length} equal)`);
   const canvas = await page.$('#screen');
   const box = await canvas.boundingBox();
   const scale = box.width / 390;
@@ -106,34 +131,48 @@ try {
   const press = (key, line) => { nativeLines.push(line); pageSteps.push({ key }); };
   wait(5); press('Space', 'key space'); wait(5); clickAt(200, 90); wait(20);
   clickAt(322, 232); wait(30); clickAt(322, 168); wait(30); clickAt(330, 200); wait(40);
-  for (const step of pageSteps) {
-    if (step.tick) {
-      await commands(page, [`tick ${step.tick}`]);
-    } else if (step.key) {
-      await page.keyboard.press(step.key);
-      await commands(page, []);
-    } else {
-      await page.mouse.click(box.x + (step.x + 0.5) * scale, box.y + (step.y + 0.5) * scale);
-      await commands(page, []);
+  // Plays the steps on `page`; its canvas as 0xRRGGBB values and its events but `state`.
+  const playSteps = async (page) => {
+    const shown = await (await page.$('#screen')).boundingBox();
+    const zoom = shown.width / 390;
+    for (const step of pageSteps) {
+      if (step.tick) {
+        await commands(page, [`tick ${step.tick}`]);
+      } else if (step.key) {
+        await page.keyboard.press(step.key);
+        await commands(page, []);
+      } else {
+        await page.mouse.click(shown.x + (step.x + 0.5) * zoom, shown.y + (step.y + 0.5) * zoom);
+        await commands(page, []);
+      }
     }
-  }
+    const pixels = await page.evaluate(() => {
+      const data = document.getElementById('screen').getContext('2d').getImageData(0, 0, 390, 260).data;
+      const out = [];
+      for (let i = 0; i < data.length; i += 4) out.push((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
+      return out;
+    });
+    return { pixels, events: (await events(page)).filter((e) => !e.includes('"ev":"state"')) };
+  };
   const shot = join(scratch, 'native.bmp');
   const saveDir1 = join(scratch, 'save1');
   const nativeEvents = native([...nativeLines, 'state', `screenshot ${shot}`, 'close'], 1, saveDir1);
-  const pagePixels = await page.evaluate(() => {
-    const data = document.getElementById('screen').getContext('2d').getImageData(0, 0, 390, 260).data;
-    const out = [];
-    for (let i = 0; i < data.length; i += 4) out.push((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
-    return out;
-  });
   const nativePixels = readBmp(shot);
-  const differing = pagePixels.filter((p, i) => p !== nativePixels[i]).length;
-  check(pagePixels.length === nativePixels.length && differing === 0,
-        `the canvas equals the native screenshot of the same seed and clicks (${differing} pixels differ)`);
-  const pageEvents = (await events(page)).filter((e) => !e.includes('"ev":"state"'));
   const nativeClicked = nativeEvents.filter((e) => !e.includes('"ev":"state"'));
-  check(JSON.stringify(pageEvents) === JSON.stringify(nativeClicked),
-        `the clicked run's ${pageEvents.length} events equal the native run's ${nativeClicked.length}`);
+  const compare = (run, build) => {
+    const differing = run.pixels.filter((p, i) => p !== nativePixels[i]).length;
+    check(run.pixels.length === nativePixels.length && differing === 0,
+          `${build}: the canvas equals the native screenshot of the same seed and clicks (${differing} pixels differ)`);
+    check(JSON.stringify(run.events) === JSON.stringify(nativeClicked),
+          `${build}: the clicked run's ${run.events.length} events equal the native run's ${nativeClicked.length}`);
+  };
+  compare(await playSteps(page), 'SIMD build');
+  // The same on the build for browsers without SIMD, in a profile of its own.
+  const plainContext = await browser.createBrowserContext();
+  const plain = await open(plainContext, '?headless=1&seed=1&simd=0');
+  check(await wasmBuild(plain) === 'plain', '?simd=0 runs the plain build');
+  compare(await playSteps(plain), 'plain build');
+  await plainContext.close();
 
   // 2. A damaged upload is refused with the loader's message; the save stays.
   const before = await page.evaluate(() => Array.from(FS.readFile('/save/my.dat')).join(','));
@@ -179,15 +218,29 @@ try {
   console.log(`measure: 50,000 ticks: page ${pageMs} ms, native ${nativeMs} ms (whole run), ratio ${(pageMs / nativeMs).toFixed(2)}`);
   await fresh.close();
 
-  // 5. The real-time page: first frame, and sound locked until the first click.
+  // 5. The real-time page: what a cold load transfers, the first frame, and sound locked until
+  // the first click.
   const live = await browser.createBrowserContext();
-  const play = await load(live, '?seed=3');
+  const fetched = new Set();
+  const play = await load(live, '?seed=3', (address) => fetched.add(address));
   const look = await untouched(play);
   await look('window.panipani.ready');
   while (!(await look('window.panipani.firstFrameMs !== null')))
     await new Promise((r) => setTimeout(r, 20));
   const firstFrame = await look('window.panipani.firstFrameMs');
-  console.log(`measure: navigation to first frame ${firstFrame.toFixed(0)} ms`);
+  const sounds = await look("performance.getEntriesByName('panipani-sounds')[0].duration");
+  console.log(`measure: navigation to first frame ${firstFrame.toFixed(0)} ms (sounds ready ${sounds.toFixed(0)} ms after the page's start)`);
+  let gzipped = 0, raw = 0;
+  const files = [];
+  for (const address of fetched) {
+    const bytes = Buffer.from(await (await fetch(address)).arrayBuffer());
+    const packed = gzipSync(bytes, { level: 9 }).length;
+    gzipped += packed;
+    raw += bytes.length;
+    files.push(`${new URL(address).pathname.slice(1) || '/'} ${packed}`);
+  }
+  console.log(`measure: a cold load transfers ${gzipped} bytes gzip -9 (${raw} raw): ${files.join(', ')}`);
+  check(gzipped <= 2e6, `the page transfers at most 2 MB gzip (${gzipped} bytes)`);
   const stateBefore = await look('window.panipani.audioState()');
   const liveBox = await (await play.$('#screen')).boundingBox();
   await play.mouse.click(liveBox.x + 50, liveBox.y + 50);
@@ -261,7 +314,7 @@ try {
     const line = await benchPage.evaluate(() => window.benchLines.find((l) => l.startsWith('{')));
     return JSON.parse(line).fastest_us;
   };
-  let nativeUs = Infinity, frameUs = Infinity, plainUs = Infinity;
+  let nativeUs = Infinity, frameUs = Infinity, plainUs = Infinity, simdUs = Infinity;
   for (let round = 0; round < 3; ++round) {
     const run = JSON.parse(execFileSync(nativeFrameBench, [
       '--benchmark_filter=^BM_RenderFrame$', '--benchmark_repetitions=5',
@@ -270,12 +323,15 @@ try {
       nativeUs = Math.min(nativeUs, b.real_time);
     frameUs = Math.min(frameUs, await pageFrameUs('render_frame'));
     plainUs = Math.min(plainUs, await pageFrameUs('render_frame_plain'));
+    simdUs = Math.min(simdUs, await pageFrameUs('render_frame_simd'));
   }
   await benchPage.close();
-  const ratio = frameUs / nativeUs;
-  console.log(`measure: RenderFrame ${frameUs.toFixed(0)} µs in the page, ${plainUs.toFixed(0)} µs ` +
-              `without Asyncify, ${nativeUs.toFixed(0)} µs native: ratio ${ratio.toFixed(2)}`);
+  const ratio = frameUs / nativeUs, simdRatio = simdUs / nativeUs;
+  console.log(`measure: RenderFrame ${frameUs.toFixed(0)} µs in the page, ${simdUs.toFixed(0)} µs ` +
+              `with SIMD, ${plainUs.toFixed(0)} µs without Asyncify, ${nativeUs.toFixed(0)} µs native: ` +
+              `ratio ${ratio.toFixed(2)}, with SIMD ${simdRatio.toFixed(2)}`);
   check(ratio <= 3, `a frame takes at most three times as long in the browser (${ratio.toFixed(2)})`);
+  check(simdRatio <= 2, `with SIMD at most twice as long (${simdRatio.toFixed(2)})`);
 
   check(consoleErrors.length === 0, `no console errors${consoleErrors.length ? ': ' + consoleErrors.join(' | ') : ''}`);
 } finally {

@@ -433,7 +433,10 @@
     showFrame(rgba) {
       const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, kPictureWidth * kPictureHeight * 4);
       context.putImageData(new ImageData(pixels, kPictureWidth, kPictureHeight), 0, 0);
-      if (api.firstFrameMs === null) api.firstFrameMs = performance.now();
+      if (api.firstFrameMs === null) {
+        performance.mark('panipani-first-frame');
+        api.firstFrameMs = performance.now();
+      }
     },
     setTitle(text) { document.title = text; },
     openQuestion(text) { question.show(text); },

@@ -1,0 +1,46 @@
+// Starts the page. The sound worker (panipani-sounds.js) synthesises the data folder's sounds from
+// their recipes while the data package (panipani-data.js) and the program load: the build with
+// WebAssembly SIMD where the browser validates a SIMD instruction, else the plain build (?simd=0
+// asks for the plain one; <html data-wasm> tells which runs). The program starts once the sounds
+// are in its data folder; the page's performance measure "panipani-sounds" spans their making.
+(function () {
+  'use strict';
+  const started = performance.now();
+  const sounds = new Promise((resolve, reject) => {
+    const worker = new Worker('panipani-sounds.js');
+    worker.onmessage = ({ data }) => {
+      worker.terminate();
+      if (data.error) reject(new Error(data.error));
+      else resolve(data.sounds);
+    };
+    worker.onerror = (e) => reject(new Error('the sound worker failed: ' + e.message));
+  });
+
+  const Module = (window.Module = window.Module || {});
+  (Module.preRun = Module.preRun || []).push(() => {
+    Module.addRunDependency('sounds');
+    sounds.then((files) => {
+      Module.FS.mkdirTree('/data/dat');
+      for (const [name, bytes] of files) Module.FS.writeFile('/data/dat/' + name, bytes);
+      performance.measure('panipani-sounds', { start: started });
+    }, (e) => console.error('panipani: no sounds: ' + e.message))
+      .finally(() => Module.removeRunDependency('sounds'));
+  });
+
+  // A module of one function returning v128.const 0.
+  const simdProbe = new Uint8Array([
+    0x00, 0x61, 0x73, 0x6d, 0x01, 0x00, 0x00, 0x00, // header
+    0x01, 0x05, 0x01, 0x60, 0x00, 0x01, 0x7b,       // type: () -> v128
+    0x03, 0x02, 0x01, 0x00,                         // one function of that type
+    0x0a, 0x16, 0x01, 0x14, 0x00, 0xfd, 0x0c,       // its body: v128.const
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x0b]);
+  const wanted = new URLSearchParams(location.search).get('simd') !== '0';
+  const simd = wanted && WebAssembly.validate(simdProbe);
+  document.documentElement.dataset.wasm = simd ? 'simd' : 'plain';
+  for (const src of ['panipani-data.js', simd ? 'panipani-simd.js' : 'panipani.js']) {
+    const script = document.createElement('script');
+    script.src = src;
+    script.async = false;
+    document.body.appendChild(script);
+  }
+})();
