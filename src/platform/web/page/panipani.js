@@ -176,22 +176,28 @@
     generation: 0,
     contextEnd: 0,     // where the next block starts on the context's clock (seconds)
     wallEnd: 0,        // the same for silent blocks on the page's clock (seconds)
+    muted: false,
     open(rate, channels, bits) {
-      const Context = window.AudioContext || window.webkitAudioContext;
-      if (!Context) return false;
-      try {
-        this.context = new Context();
-      } catch (e) {
-        return false;
-      }
-      this.gain = this.context.createGain();
-      this.gain.connect(this.context.destination);
+      if (!(window.AudioContext || window.webkitAudioContext)) return false;
       this.format = { rate, channels, bits, bytesPerFrame: channels * bits / 8 };
       return true;
     },
-    state() { return this.context ? this.context.state : 'none'; },
-    // Browsers start sound only after the player's first click, tap or key.
+    // Before the first click, tap or key there is no context yet: sound waits for it.
+    state() { return this.context ? this.context.state : this.format ? 'suspended' : 'none'; },
+    // Browsers start sound only after the player's first click, tap or key; the context is made
+    // then, not as the page starts (making one costs the start a tenth of a second here).
     unlock() {
+      if (this.format && !this.context) {
+        const Context = window.AudioContext || window.webkitAudioContext;
+        try {
+          this.context = new Context();
+        } catch (e) {
+          return;  // no sound: the blocks keep playing silently on the page's clock
+        }
+        this.gain = this.context.createGain();
+        this.gain.gain.value = this.muted ? 0 : 1;
+        this.gain.connect(this.context.destination);
+      }
       if (this.context && this.context.state !== 'running') this.context.resume().catch(() => {});
     },
     write(bytes) {
@@ -203,7 +209,7 @@
       const frames = Math.floor(bytes.length / f.bytesPerFrame);
       const seconds = frames / f.rate;
       const block = { bytes: bytes.length, generation: this.generation };
-      if (this.context.state === 'running' && frames > 0) {
+      if (this.context && this.context.state === 'running' && frames > 0) {
         const buffer = this.context.createBuffer(f.channels, frames, f.rate);
         for (let c = 0; c < f.channels; ++c) {
           const out = buffer.getChannelData(c);
@@ -280,6 +286,7 @@
       return n;
     },
     mute(muted) {
+      this.muted = muted;
       if (this.gain) this.gain.gain.value = muted ? 0 : 1;
       $('mute').textContent = muted ? '消音を解除 (M)' : '消音 (M)';
     },
