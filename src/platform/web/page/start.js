@@ -2,7 +2,8 @@
 // their recipes while the data package (panipani-data.js) and the program load: the build with
 // WebAssembly SIMD where the browser validates a SIMD instruction, else the plain build (?simd=0
 // asks for the plain one; <html data-wasm> tells which runs). The program starts once the sounds
-// are in its data folder; the page's performance measure "panipani-sounds" spans their making.
+// are in its data folder; the page's performance measure "panipani-sounds" spans their making
+// (its detail.synthesisMs the worker's synthesis alone).
 (function () {
   'use strict';
   const started = performance.now();
@@ -11,7 +12,7 @@
     worker.onmessage = ({ data }) => {
       worker.terminate();
       if (data.error) reject(new Error(data.error));
-      else resolve(data.sounds);
+      else resolve(data);
     };
     worker.onerror = (e) => reject(new Error('the sound worker failed: ' + e.message));
   });
@@ -19,10 +20,10 @@
   const Module = (window.Module = window.Module || {});
   (Module.preRun = Module.preRun || []).push(() => {
     Module.addRunDependency('sounds');
-    sounds.then((files) => {
+    sounds.then(({ sounds: files, ms }) => {
       Module.FS.mkdirTree('/data/dat');
       for (const [name, bytes] of files) Module.FS.writeFile('/data/dat/' + name, bytes);
-      performance.measure('panipani-sounds', { start: started });
+      performance.measure('panipani-sounds', { start: started, detail: { synthesisMs: ms } });
     }, (e) => console.error('panipani: no sounds: ' + e.message))
       .finally(() => Module.removeRunDependency('sounds'));
   });
