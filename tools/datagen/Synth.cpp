@@ -98,9 +98,9 @@ void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<dou
   const double samples = v.duration * rate, perSample = 1.0 / rate;
   const double rampIn = kRampIn * rate, rampOut = kRampOut * rate;
   const double slide = v.f1 == v.f0 ? 1 : Exp2(Log2(v.f1 / v.f0) / samples);
-  const double fall = v.envelope == Envelope::kDecay   ? Exp2(-kDecayPerDuration / samples)
-                      : v.envelope == Envelope::kPluck ? Exp2(-kPluckPerDuration / samples)
-                                                       : 1;
+  const double decayStep = v.envelope == Envelope::kDecay   ? Exp2(-kDecayPerDuration / samples)
+                           : v.envelope == Envelope::kPluck ? Exp2(-kPluckPerDuration / samples)
+                                                            : 1;
   const double gl = v.volume * std::min(1.0, 1 - v.pan), gr = v.volume * std::min(1.0, 1 + v.pan);
   uint32_t seed = 0x2545F491u ^ static_cast<uint32_t>(v.f0 * 7 + v.start * 1000);
   double pitch = v.f0, decay = 1, phase = 0, vibratoPhase = 0, noise = 0;
@@ -146,7 +146,7 @@ void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<dou
       case Envelope::kDecay:
       case Envelope::kPluck:
         level = decay;
-        decay *= fall;
+        decay *= decayStep;
         break;
       case Envelope::kSwell:
         level = u < 0.5 ? u * 2 : (1 - u) * 2;

@@ -24,7 +24,7 @@ constexpr std::array<double, N + 1> InverseFactorials() {
 }
 constexpr auto kInverseFactorials = InverseFactorials<21>();
 
-// sin(x) for |x| <= π/2: odd terms up to x^21, the first left out below 1e-19.
+// sin(x) for |x| <= π/2: odd terms up to x^21, the first left out below 2e-18.
 double SinQuarter(double x) {
   const double x2 = x * x;
   double sum = 0;
