@@ -34,7 +34,7 @@ endif()
 add_executable(panipani ${CMAKE_SOURCE_DIR}/src/app/WebMain.cpp)
 set_target_properties(panipani PROPERTIES OUTPUT_NAME panipani${WEB_SUFFIX} SUFFIX ".js"
                       RUNTIME_OUTPUT_DIRECTORY ${PANIPANI_WEB_OUTPUT_DIR}
-                      LINK_DEPENDS ${WEB_DIR}/page/panipani.js)
+                      LINK_DEPENDS "${WEB_DIR}/page/panipani.js;${WEB_DIR}/library.js")
 target_link_libraries(panipani PRIVATE panipani_game)
 target_link_options(panipani PRIVATE
   -sENVIRONMENT=web
@@ -43,7 +43,8 @@ target_link_options(panipani PRIVATE
   -lidbfs.js
   "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_pp_check_save','_pp_fit_scale']"
   "-sEXPORTED_RUNTIME_METHODS=['FS','IDBFS','UTF8ToString']"
-  "SHELL:--pre-js ${WEB_DIR}/page/panipani.js")
+  "SHELL:--pre-js ${WEB_DIR}/page/panipani.js"
+  "SHELL:--js-library ${WEB_DIR}/library.js")
 # Only the page's wait for input suspends; everything that can reach it is instrumented.
 function(panipani_web_asyncify target)
   target_link_options(${target} PRIVATE -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['pp_wait_for_input']")
