@@ -113,7 +113,7 @@ void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<dou
     }
     const double before = phase, step = f * perSample;
     phase += step;
-    if (phase >= 1) phase -= std::floor(phase);
+    if (phase >= 1 || phase < 0) phase -= std::floor(phase);  // a deep vibrato may run backwards
     double s = 0;
     switch (v.wave) {
       case Wave::kSine:
