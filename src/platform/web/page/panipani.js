@@ -1,7 +1,7 @@
 // The page around the game (prepended to the compiled program after words.js, layout.js,
-// textpanel.js, gamepad.js and offline.js): the layout, the menu, the input the hosts collect, the
-// reset question, the sound output, the saves in the browser's storage, the wake lock and the
-// automation interface `window.panipani`.
+// textpanel.js, gamepad.js and offline.js; start.js loads it): the layout, the menu, the input the
+// hosts collect, the reset question, the sound output, the saves in the browser's storage, the wake
+// lock and the automation interface `window.panipani`.
 (function () {
   'use strict';
   const $ = (id) => document.getElementById(id);
@@ -289,22 +289,30 @@
     generation: 0,
     contextEnd: 0,     // where the next block starts on the context's clock (seconds)
     wallEnd: 0,        // the same for silent blocks on the page's clock (seconds)
+    muted: false,
     open(rate, channels, bits) {
-      const Context = window.AudioContext || window.webkitAudioContext;
-      if (!Context) return false;
-      try {
-        this.context = new Context();
-      } catch (e) {
-        return false;
-      }
-      this.gain = this.context.createGain();
-      this.gain.connect(this.context.destination);
+      if (!(window.AudioContext || window.webkitAudioContext)) return false;
       this.format = { rate, channels, bits, bytesPerFrame: channels * bits / 8 };
       return true;
     },
-    state() { return this.context ? this.context.state : 'none'; },
-    // Browsers start sound only after the player's first click, tap or key.
+    // Before the first click, tap or key there is no context yet: sound waits for it.
+    state() { return this.context ? this.context.state : this.format ? 'suspended' : 'none'; },
+    // Every click, tap or key of the player: the first makes the context (browsers start sound
+    // only after one, and making it as the page starts cost the start a tenth of a second here);
+    // each later one resumes it while the browser holds it suspended (Safari does when a call
+    // comes in).
     unlock() {
+      if (this.format && !this.context) {
+        const Context = window.AudioContext || window.webkitAudioContext;
+        try {
+          this.context = new Context();
+        } catch (e) {
+          return;  // no sound: the blocks keep playing silently on the page's clock
+        }
+        this.gain = this.context.createGain();
+        this.gain.gain.value = this.muted ? 0 : 1;
+        this.gain.connect(this.context.destination);
+      }
       if (this.context && this.context.state !== 'running') this.context.resume().catch(() => {});
     },
     write(bytes) {
@@ -316,7 +324,7 @@
       const frames = Math.floor(bytes.length / f.bytesPerFrame);
       const seconds = frames / f.rate;
       const block = { bytes: bytes.length, generation: this.generation };
-      if (this.context.state === 'running' && frames > 0) {
+      if (this.context && this.context.state === 'running' && frames > 0) {
         const buffer = this.context.createBuffer(f.channels, frames, f.rate);
         for (let c = 0; c < f.channels; ++c) {
           const out = buffer.getChannelData(c);
@@ -393,14 +401,13 @@
       return n;
     },
     mute(muted) {
+      this.muted = muted;
       if (this.gain) this.gain.gain.value = muted ? 0 : 1;
-      $('mute').textContent = say(muted ? 'unmute' : 'mute');
       $('mute').setAttribute('aria-pressed', String(muted));
+      $('mute').textContent = say(muted ? 'unmute' : 'mute');
     },
   };
   Module.audio = audio;
-  // Browsers start sound only after a click, tap or key, and may suspend it again (Safari when
-  // a call comes in): every one of them resumes it while it is not running.
   for (const type of ['pointerdown', 'pointerup', 'touchend', 'click', 'keydown'])
     document.addEventListener(type, () => audio.unlock(), true);
 
@@ -621,7 +628,10 @@
       const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, kPictureWidth * kPictureHeight * 4);
       pictureContext.putImageData(new ImageData(pixels, kPictureWidth, kPictureHeight), 0, 0);
       pictureChanged();
-      if (api.firstFrameMs === null) api.firstFrameMs = performance.now();
+      if (api.firstFrameMs === null) {
+        performance.mark('panipani-first-frame');
+        api.firstFrameMs = performance.now();
+      }
     },
     setTitle(text) { document.title = text; },
     openQuestion(text) { question.show(text); },
