@@ -79,20 +79,6 @@ void AddSpeech(pp::ExtrasHost& host, bool on, const pp::DisplayLanguage* languag
   host.Add(std::make_unique<pp::ReadAloud>(std::move(speaker), on, language));
 }
 
-// The catalogue the game is read with, each of its faults told once on stderr (an entry with a
-// fault is left out and shows in Japanese).
-pp::Catalogue LoadCatalogue(const pp::Launch& launch) {
-  if (launch.catalogue.empty()) {
-    if (launch.languageMode != pp::DisplayLanguage::Mode::Japanese)
-      std::fprintf(stderr, "panipani: no English catalogue was found; the game shows Japanese\n");
-    return {};
-  }
-  pp::Catalogue catalogue = pp::Catalogue::Load(launch.catalogue);
-  for (const std::string& fault : catalogue.faults())
-    std::fprintf(stderr, "panipani: %s\n", fault.c_str());
-  return catalogue;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -133,7 +119,8 @@ int main(int argc, char** argv) {
     if (auto note = pp::RestoreStartingSave(o.replayPath, launch.config.saveDir))
       std::fprintf(stderr, "panipani: %s\n", note->c_str());
   }
-  pp::DisplayLanguage language(LoadCatalogue(launch), launch.languageMode);
+  pp::DisplayLanguage language(pp::LoadCatalogue(launch.catalogue, launch.languageMode, std::cerr),
+                               launch.languageMode);
   launch.config.language = &language;
 
   if (o.headless) {

@@ -42,10 +42,11 @@ async function timing(what, aim, unit, measure, first = undefined) {
 }
 
 // The native headless run of `lines` in `saveDir`: its events as JSON texts.
-function native(lines, seed, saveDir, autoClick = false) {
+function native(lines, seed, saveDir, autoClick = false, lang = '') {
   const env = { ...process.env, HOME: scratch, XDG_DATA_HOME: scratch, XDG_CONFIG_HOME: scratch };
   const args = ['--headless', '--seed', String(seed), '--save-dir', saveDir];
   if (autoClick) args.push('--auto-click');
+  if (lang) args.push('--lang', lang);
   const out = execFileSync(nativeProgram, args, { input: lines.join('\n') + '\n', env });
   return out.toString('utf8').split('\n').filter((l) => l).map((l) => JSON.stringify(JSON.parse(l)));
 }
@@ -145,9 +146,10 @@ async function closeAndSync(page) {
 }
 
 // The title and a new character with the mouse on the canvas of `page`, an automation page of
-// seed 1, on virtual time: its canvas against the native screenshot of the same clicks, its events
-// against the native run's. Returns the native run's save folder.
-async function playClicks(page, label) {
+// seed 1 reading the game in `lang` (Japanese unless given), on virtual time: its canvas against
+// the native screenshot of the same clicks, its events against the native run's. Returns the
+// native run's save folder.
+async function playClicks(page, label, lang = '') {
   const box = await (await page.$('#screen')).boundingBox();
   const scale = box.width / 390;
   check(Number.isInteger(scale) && scale >= 1 && box.height === 260 * scale,
@@ -176,7 +178,8 @@ async function playClicks(page, label) {
   }
   const shot = join(scratch, `native-${label}.bmp`);
   const saveDir = join(scratch, `save-clicked-${label}`);
-  const nativeEvents = native([...nativeLines, 'state', `screenshot ${shot}`, 'close'], 1, saveDir);
+  const nativeEvents = native([...nativeLines, 'state', `screenshot ${shot}`, 'close'], 1, saveDir,
+                              false, lang);
   const pagePixels = await canvasPixels(page);
   const nativePixels = readBmp(shot);
   const differing = pagePixels.filter((p, i) => p !== nativePixels[i]).length;
@@ -658,7 +661,97 @@ async function realTime(browser) {
   await context.close();
 }
 
-// 11. One busy frame drawn in the browser, by the plain build and the SIMD build, and without
+// 11. The languages. The page starts in English (this chromium's languages are en-US) unless the
+// browser's languages put Japanese first. An automation page reading English draws exactly the
+// native --lang en screenshot of the same clicks (its events are still the game's own) and its text
+// panel shows the labels in English. On the real-time page key T and the menu's entry go from
+// English to both to Japanese and back: the choice buttons in the picture change with them (and
+// come back to the same pixels), the text panel shows the lines and labels as they are read, and
+// the page's own words follow.
+async function languages(browser) {
+  const label = 'chromium languages';
+  const context = await browser.createBrowserContext();
+  const japaneseFirst = watch(await context.newPage(), label);
+  await japaneseFirst.evaluateOnNewDocument(() => {
+    Object.defineProperty(Navigator.prototype, 'languages', { get: () => ['ja-JP', 'en-US'] });
+  });
+  await japaneseFirst.goto(`${site}index.html?seed=3`);
+  await japaneseFirst.evaluate(() => window.panipani.ready);
+  const startedJapanese = await japaneseFirst.evaluate(() => document.documentElement.lang);
+  await japaneseFirst.close();
+
+  const hasJapanese = (text) => /[\u3040-\u30ff\u3400-\u9fff]/.test(text);
+  // The text panel as the player sees it: each line's text and the English under it, the labels.
+  const panel = (page) => page.evaluate(() => ({
+    lines: [...document.querySelectorAll('#log p')].map((p) => p.firstChild.textContent),
+    english: [...document.querySelectorAll('#log p')].map((p) => p.querySelector('[lang=en]')?.textContent ?? ''),
+    labels: [...document.querySelectorAll('#choices button:not([hidden]) span:last-child')].map((s) => s.textContent),
+  }));
+  const inEnglish = ({ lines, labels }) => lines.length > 0 && labels.length > 0 &&
+                                           ![...lines, ...labels].some(hasJapanese);
+
+  const auto = await open(context, label, '?headless=1&seed=1&lang=en');
+  await playClicks(auto, `${label}, English automation page`, 'en');
+  await auto.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+  const autoPanel = await panel(auto);
+  check(inEnglish(autoPanel), `${label}: the English automation page's text panel reads English (${autoPanel.labels})`);
+  await auto.close();
+
+  const page = await load(context, label, '?seed=3');
+  await page.evaluate(() => window.panipani.ready);
+  const startedEnglish = await page.evaluate(() => document.documentElement.lang);
+  check(startedJapanese === 'ja' && startedEnglish === 'en',
+        `${label}: the page starts in Japanese where the browser puts it first (${startedJapanese}), else in English (${startedEnglish})`);
+  // To the new character's first question: the title, the login, its button (key 3).
+  const shown = await (await page.$('#screen')).boundingBox();
+  const zoom = shown.width / 390;
+  const labelsShown = (n) => page.waitForFunction((n) =>
+    document.querySelectorAll('#choices button:not([hidden]):not([disabled])').length === n, { timeout: 10000 }, n);
+  await sleep(300);
+  await page.keyboard.press('Space');
+  await sleep(300);
+  await page.mouse.click(shown.x + 200.5 * zoom, shown.y + 90.5 * zoom);
+  await labelsShown(1);
+  await page.keyboard.press('Digit3');
+  await labelsShown(3);
+  // The choice buttons' labels in the picture (each state of their glow over two of its cycles),
+  // and the panel, once `mode` is the language read.
+  const seen = async (mode) => {
+    await page.waitForFunction((name) => document.getElementById('language').textContent.endsWith(': ' + name),
+                               { timeout: 5000 }, mode);
+    await sleep(200);
+    const buttons = new Set();
+    for (let i = 0; i < 40; ++i, await sleep(50)) {
+      buttons.add(await page.evaluate(() => Array.from(
+        window.panipani.picture.getContext('2d').getImageData(262, 160, 128, 96).data).join()));
+    }
+    return { buttons, lang: await page.evaluate(() => document.documentElement.lang), ...(await panel(page)) };
+  };
+  const meet = (a, b) => [...a].some((state) => b.has(state));
+  const english = await seen('English');
+  await page.keyboard.press('KeyT');
+  const both = await seen('日本語 + English');
+  await page.click('#menu-button');
+  await page.click('#language');
+  const japanese = await seen('日本語');
+  await page.keyboard.press('KeyT');
+  const englishAgain = await seen('English');
+  check(inEnglish(english) && english.lang === 'en' && inEnglish(englishAgain),
+        `${label}: in English the text panel reads English (${english.lines.at(-1)}; ${english.labels})`);
+  check(both.lines.length > 0 && both.lines.every(hasJapanese) &&
+        both.english.every((e) => e !== '' && !hasJapanese(e)) && !both.labels.some(hasJapanese),
+        `${label}: T reads both: each line in Japanese with its English under it, the labels in English (${both.lines.at(-1)} / ${both.english.at(-1)})`);
+  check(japanese.lines.length > 0 && japanese.lines.every(hasJapanese) && japanese.labels.every(hasJapanese) &&
+        japanese.english.every((e) => e === '') && japanese.lang === 'ja',
+        `${label}: the menu's entry reads Japanese, the page's words too (${japanese.labels})`);
+  check(meet(both.buttons, english.buttons) && !meet(japanese.buttons, english.buttons) &&
+        !meet(japanese.buttons, both.buttons) && meet(englishAgain.buttons, english.buttons),
+        `${label}: the choice buttons in the picture change to Japanese and back to the same English pixels ` +
+        `(${english.buttons.size}, ${both.buttons.size}, ${japanese.buttons.size}, ${englishAgain.buttons.size} states of their glow)`);
+  await context.close();
+}
+
+// 12. One busy frame drawn in the browser, by the plain build and the SIMD build, and without
 // Asyncify, against the native benchmark of the same frame on the same machine. This machine's
 // speed comes and goes for seconds at a time, so both sides are measured in turn, three times
 // over, and each counts its fastest repetition: the one that ran at the machine's full speed.
@@ -715,6 +808,7 @@ try {
     await stage('chromium: new version', () => newVersion(chromium));
     await stage('chromium: cold load', () => coldLoad(chromium));
     await stage('chromium: real time', () => realTime(chromium));
+    await stage('chromium: languages', () => languages(chromium));
     await stage('chromium: frame time', () => frameTime(chromium));
   } finally {
     await chromium.close();

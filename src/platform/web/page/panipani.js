@@ -1,21 +1,30 @@
 // The page around the game (prepended to the compiled program after words.js, layout.js,
-// textpanel.js, gamepad.js and offline.js; start.js loads it): the layout, the menu, the input the
-// hosts collect, the reset question, the sound output, the saves in the browser's storage, the wake
-// lock and the automation interface `window.panipani`.
+// textpanel.js, gamepad.js and offline.js; start.js loads it): the layout, the menu, the language
+// the game is read in, the input the hosts collect, the reset question, the sound output, the saves
+// in the browser's storage, the wake lock and the automation interface `window.panipani`.
 (function () {
   'use strict';
   const $ = (id) => document.getElementById(id);
   const params = new URLSearchParams(location.search);
   const automated = params.get('headless') === '1';
 
-  PageWords.use(params.has('lang') ? [params.get('lang')]
-                                   : navigator.languages || [navigator.language || '']);
-  document.documentElement.lang = PageWords.lang;
-  PageWords.apply(document);
   const say = (key, values) => PageWords.text(key, values);
+  // The language the game is read in (ja, en or both): the program says when the player switches
+  // it. An automation page reads the game in Japanese unless the address asks, as headless runs do.
+  let mode = PageWords.startingMode(params.get('lang'), automated ? ['ja']
+                                    : navigator.languages || [navigator.language || '']);
+  // The page's words in the language of `mode`.
+  function showWords() {
+    PageWords.use(mode);
+    document.documentElement.lang = PageWords.lang;
+    PageWords.apply(document);
+    $('mute').textContent = say($('mute').getAttribute('aria-pressed') === 'true' ? 'unmute' : 'mute');
+    $('language').textContent = say('language', { mode: PageWords.modeName(mode) });
+  }
+  showWords();
 
   // The address's options become the program's command line, which the program checks.
-  const args = [];
+  const args = ['--lang', mode];
   if (params.has('seed')) args.push('--seed', params.get('seed'));
   if (automated) args.push('--headless');
   if (params.get('autoclick') === '1') args.push('--auto-click');
@@ -30,7 +39,7 @@
   const Key = { Enter: 13, NumpadEnter: 0x10d, Space: 32, Escape: 27, Tab: 9, ControlLeft: 17,
                 ControlRight: 17, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40,
                 PageUp: 33, PageDown: 34, Home: 36, End: 35, KeyA: 65, KeyL: 76, KeyM: 77,
-                KeyS: 83, F1: 112 };
+                KeyS: 83, KeyT: 84, F1: 112 };
   // Keys that repeat while held; every other key acts once per press.
   const repeating = new Set(['ArrowLeft', 'ArrowUp', 'ArrowRight', 'ArrowDown', 'Tab']);
   const isControl = (code) => code === 'ControlLeft' || code === 'ControlRight';
@@ -488,6 +497,8 @@
   menuEntry('fullscreen', toggleFullscreen);
   menuEntry('mute', () => queue({ kind: Kind.key, value: Key.KeyM }));
   menuEntry('auto', () => queue({ kind: Kind.key, value: Key.KeyA }));
+  // Japanese, English, both: as key T.
+  menuEntry('language', () => queue({ kind: Kind.key, value: Key.KeyT }));
   menuEntry('download', () => {
     let bytes;
     try {
@@ -636,11 +647,21 @@
     setTitle(text) { document.title = text; },
     openQuestion(text) { question.show(text); },
     showError(text) { note(text); },
+    // An automation event (only on an automation page).
     sendEvent(json) {
       const event = JSON.parse(json);
-      if (automated) api.events.push(event);
-      textPanel.see(event);
+      api.events.push(event);
       if (api.onevent) api.onevent(event);
+    },
+    // What the text panel shows, in the language read; or the language, when it is new.
+    showText(json) {
+      const item = JSON.parse(json);
+      if (item.ev === 'language') {
+        mode = item.mode;
+        showWords();
+      } else {
+        textPanel.see(item);
+      }
     },
     gameStarted: started,
     gameEnded(status) {
