@@ -12,13 +12,13 @@
 #include "extras/ExtrasHost.h"
 #include "extras/TextHook.h"
 #include "game/Game.h"
+#include "platform/Speaker.h"
 
 namespace pp {
 
 class Clipboard;
 class OutputLevel;
 class Settings;
-class Speaker;
 class TextRenderer;
 class WindowControls;
 

@@ -111,4 +111,16 @@ std::filesystem::path FindCatalogue(const std::filesystem::path& dataDir,
   return {};
 }
 
+Catalogue LoadCatalogue(const std::filesystem::path& file, DisplayLanguage::Mode mode,
+                        std::ostream& warnings) {
+  if (file.empty()) {
+    if (mode != DisplayLanguage::Mode::Japanese)
+      warnings << "panipani: no English catalogue was found; the game shows Japanese\n";
+    return {};
+  }
+  Catalogue catalogue = Catalogue::Load(file);
+  for (const std::string& fault : catalogue.faults()) warnings << "panipani: " << fault << "\n";
+  return catalogue;
+}
+
 }  // namespace pp

@@ -58,4 +58,10 @@ bool PrefersJapanese(std::string_view languages);
 std::filesystem::path FindCatalogue(const std::filesystem::path& dataDir,
                                     const std::filesystem::path& programDir);
 
+// The catalogue in `file` that the game is read in `mode` with, each of its faults told once on
+// `warnings` (an entry with a fault is left out and shows in Japanese). An empty `file` (none was
+// found) is told too, unless the game is read in Japanese.
+Catalogue LoadCatalogue(const std::filesystem::path& file, DisplayLanguage::Mode mode,
+                        std::ostream& warnings);
+
 }  // namespace pp

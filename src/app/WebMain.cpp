@@ -1,22 +1,30 @@
 // panipani in the browser: the page passes its address's options (?seed=N&headless=1&autoclick=1
-// &mute=1) as the command line; the game runs on the data folder packaged at /data and keeps its
-// save and the player's settings in the page's own storage, mounted at /save.
+// &mute=1) and the language the game is read in (--lang ja|en|both) as the command line; the game
+// runs on the data folder packaged at /data and keeps its save and the player's settings in the
+// page's own storage, mounted at /save. The page's text panel follows the game in the language
+// read (PageTextFeed).
 
 #include <emscripten.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/Additions.h"
+#include "app/Launch.h"
 #include "app/Options.h"
 #include "app/Program.h"
 #include "core/AtomicFile.h"
+#include "core/FileLookup.h"
 #include "extras/ExtrasHost.h"
 #include "gfx/Text.h"
+#include "lang/DisplayLanguage.h"
+#include "platform/web/PageTextFeed.h"
 #include "platform/web/WebHost.h"
 #include "platform/web/WebPage.h"
 #include "settings/Settings.h"
@@ -58,9 +66,21 @@ int main(int argc, char** argv) {
   config.saveDir = kPageSaveDir;
   config.mute = o.mute;
   const uint32_t seed = o.seed ? *o.seed : pp::TimeOfDaySeed();
+  // The page passes ja, en or both; an automation page without ?lang= passes none and stays in
+  // Japanese, as headless runs do.
+  const pp::DisplayLanguage::Mode mode =
+      pp::ParseDisplayMode(o.language).value_or(pp::DisplayLanguage::Mode::Japanese);
+  const std::optional<std::filesystem::path> catalogue =
+      pp::FindDataFile(kPackagedDataDir, "lang", "en.po");
+  pp::DisplayLanguage language(pp::LoadCatalogue(catalogue.value_or(""), mode, std::cerr), mode);
+  config.language = &language;
   int status = 0;
   if (o.headless) {
-    status = pp::RunGame(*pp::CreateWebAutomationHost(o.autoClick), config, seed);
+    // No key switches the language here, as in headless runs: the feed only follows the events.
+    pp::PageTextFeed panelText(language, pp::SendPageText);
+    const std::unique_ptr<pp::Host> host = pp::CreateWebAutomationHost(
+        o.autoClick, [&panelText](const pp::GameEvent& event) { panelText.OnEvent(event); });
+    status = pp::RunGame(*host, config, seed);
   } else {
     pp::Settings settings = pp::Settings::Load(kPageSettingsFile, std::cerr);
     config.mute = config.mute || settings.Get(pp::SettingKeys::kMute);
@@ -69,14 +89,17 @@ int main(int argc, char** argv) {
     const std::unique_ptr<pp::Host> page = pp::CreateWebHost();
     pp::ExtrasHost host(*page);
     // The window's additions from the same glyphs the game draws with; the page has no speech,
-    // no volume of its own and no window to scale, so the options leave those out.
+    // no volume of its own and no window to scale, so the options leave those out. The page
+    // remembers the language itself (it passes it on every start).
     pp::TextRenderer text;
     pp::PlayerSetup setup;
     setup.text = &text;
     setup.settings = &settings;
     setup.warnings = &std::cerr;
+    setup.storeLanguage = false;
     setup.firstRun = pp::IsFirstRun(config.saveDir);
     pp::AddPlayerAdditions(host, config, std::move(setup));
+    host.Add(std::make_unique<pp::PageTextFeed>(language, pp::SendPageText));
     status = pp::RunGame(host, config, seed);
   }
   pp::ReportGameEnded(status);

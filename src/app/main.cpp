@@ -86,20 +86,6 @@ std::unique_ptr<pp::Speaker> MakeSpeaker() {
   });
 }
 
-// The catalogue the game is read with, each of its faults told once on stderr (an entry with a
-// fault is left out and shows in Japanese).
-pp::Catalogue LoadCatalogue(const pp::Launch& launch) {
-  if (launch.catalogue.empty()) {
-    if (launch.languageMode != pp::DisplayLanguage::Mode::Japanese)
-      std::fprintf(stderr, "panipani: no English catalogue was found; the game shows Japanese\n");
-    return {};
-  }
-  pp::Catalogue catalogue = pp::Catalogue::Load(launch.catalogue);
-  for (const std::string& fault : catalogue.faults())
-    std::fprintf(stderr, "panipani: %s\n", fault.c_str());
-  return catalogue;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,7 +126,8 @@ int main(int argc, char** argv) {
     if (auto note = pp::RestoreStartingSave(o.replayPath, launch.config.saveDir))
       std::fprintf(stderr, "panipani: %s\n", note->c_str());
   }
-  pp::DisplayLanguage language(LoadCatalogue(launch), launch.languageMode);
+  pp::DisplayLanguage language(pp::LoadCatalogue(launch.catalogue, launch.languageMode, std::cerr),
+                               launch.languageMode);
   launch.config.language = &language;
 
   if (o.headless) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace pp {
@@ -208,18 +207,24 @@ BakedGlyphSource::BakedGlyphSource(const std::string& bytes, const std::string& 
     in.Skip(static_cast<size_t>(length));
   }
   end_ = in.pos();
-  bitmaps_.reserve(static_cast<size_t>(bitmapBytes));
+  bitmaps_.resize(static_cast<size_t>(bitmapBytes));
+  char* out = bitmaps_.data();
   for (const Strike& strike : strikes_)
-    for (const Metrics& m : strike.glyphs)
+    for (const Metrics& m : strike.glyphs) {
+      const size_t rowBytes = RowBytes(m.width);
       for (int row = 0; row < m.rows; ++row)
-        for (size_t k = 0; k < RowBytes(m.width); ++k) bitmaps_ += bytes[columnAt[k]++];
+        for (size_t k = 0; k < rowBytes; ++k) *out++ = bytes[columnAt[k]++];
+    }
 }
 
 BakedGlyphSource BakedGlyphSource::FromFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file.is_open()) throw std::runtime_error("glyphs: cannot open " + path);
-  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) throw std::runtime_error("glyphs: cannot read " + path);
+  // In one read: the browser build reads the file as the page starts.
+  std::string bytes(static_cast<size_t>(std::max<std::streamoff>(file.tellg(), 0)), '\0');
+  file.seekg(0);
+  if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+    throw std::runtime_error("glyphs: cannot read " + path);
   return BakedGlyphSource(bytes, path);
 }
 

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace pp {
@@ -293,8 +292,9 @@ BitmapResult LoadBmp(const std::filesystem::path& path) {
   if (ec) return Fail("cannot read " + path.string());
   if (size > kMaxFileBytes) return Fail(path.string() + " is too large");
   std::ifstream file(path, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!file && !file.eof()) return Fail("cannot read " + path.string());
+  std::string bytes(static_cast<size_t>(size), '\0');
+  if (!file.read(bytes.data(), static_cast<std::streamsize>(size)))
+    return Fail("cannot read " + path.string());
   BitmapResult result = DecodeBmp(bytes);
   if (!result.surface) result.error += " (" + path.string() + ")";
   return result;

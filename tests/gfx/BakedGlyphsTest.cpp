@@ -85,35 +85,66 @@ TEST(BakedGlyphs, TheShippedFileDrawsEveryCharacterAsFreeTypeDoes) {
       }
 }
 
+// Every character above ASCII in the quoted texts of the game's sources and in the text tables'
+// sources (data/text), with the file it was found in.
+std::vector<std::pair<char32_t, std::filesystem::path>> GameTextCharacters() {
+  std::vector<std::pair<char32_t, std::filesystem::path>> found;
+  const auto collect = [&](std::string_view text, const std::filesystem::path& path) {
+    for (size_t pos = 0; pos < text.size();)
+      if (const char32_t c = NextCodePoint(text, pos); c >= 0x80) found.emplace_back(c, path);
+  };
+  const auto read = [](const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  };
+  const std::regex quoted(R"re("([^"\\]|\\.)*")re");
+  for (const auto& entry :
+       std::filesystem::recursive_directory_iterator(PANIPANI_SOURCE_DIR "/src")) {
+    if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") continue;
+    const std::string text = read(entry.path());
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), quoted);
+         it != std::sregex_iterator(); ++it)
+      collect(it->str(), entry.path());
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(PANIPANI_SOURCE_DIR "/data/text"))
+    collect(read(entry.path()), entry.path());
+  return found;
+}
+
 // The characters in the game's quoted texts and data tables are all baked: a new symbol
 // outside CP932 (a note, a heart) must be added to the bake.
 TEST(BakedGlyphs, EveryCharacterOfTheGameTextsIsBaked) {
   const BakedGlyphSource baked = BakedGlyphSource::FromFile(kShippedFile);
   const std::vector<char32_t>& chars = baked.characters();
   const std::vector<char32_t> all = DrawableCharacters();
-  const std::regex quoted(R"re("([^"\\]|\\.)*")re");
-  int checked = 0;
-  for (const auto& entry :
-       std::filesystem::recursive_directory_iterator(PANIPANI_SOURCE_DIR "/src")) {
-    if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") continue;
-    std::ifstream file(entry.path());
-    std::stringstream source;
-    source << file.rdbuf();
-    const std::string text = source.str();
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), quoted);
-         it != std::sregex_iterator(); ++it) {
-      const std::string literal = it->str();
-      for (size_t pos = 0; pos < literal.size();) {
-        const char32_t c = NextCodePoint(literal, pos);
-        if (c < 0x80) continue;
-        ++checked;
-        EXPECT_TRUE(std::binary_search(chars.begin(), chars.end(), c) ||
-                    std::find(all.begin(), all.end(), c) != all.end())
-            << "U+" << std::hex << static_cast<uint32_t>(c) << " in " << entry.path();
-      }
+  const auto found = GameTextCharacters();
+  EXPECT_GT(found.size(), 1000u);
+  for (const auto& [c, path] : found)
+    EXPECT_TRUE(std::binary_search(chars.begin(), chars.end(), c) ||
+                std::find(all.begin(), all.end(), c) != all.end())
+        << "U+" << std::hex << static_cast<uint32_t>(c) << " in " << path;
+}
+
+// The browser page plays only on its packaged data folder and ships the small glyph file: it
+// must draw every character of the game's texts in both faces as the whole file does.
+TEST(BakedGlyphs, ThePageFileDrawsTheGameTextsAsTheWholeFileDoes) {
+  BakedGlyphSource whole = BakedGlyphSource::FromFile(kShippedFile);
+  BakedGlyphSource page = BakedGlyphSource::FromFile(PANIPANI_BINARY_DIR "/glyphs-page.bin");
+  ASSERT_EQ(page.pixelSizes(), whole.pixelSizes());
+  EXPECT_LT(page.characters().size() * 3, whole.characters().size());
+  std::vector<std::pair<char32_t, std::filesystem::path>> chars = GameTextCharacters();
+  for (char32_t c = 0x20; c < 0x7F; ++c) chars.emplace_back(c, "ASCII");
+  EXPECT_EQ(page.characters(Face::Latin).empty(), whole.characters(Face::Latin).empty());
+  for (Face face : {Face::Japanese, Face::Latin})
+    for (int pixels : whole.pixelSizes()) {
+      EXPECT_EQ(page.Ascent(pixels, face), whole.Ascent(pixels, face));
+      for (const auto& [c, path] : chars)
+        ASSERT_EQ(page.Rasterise(pixels, c, face), whole.Rasterise(pixels, c, face))
+            << "U+" << std::hex << static_cast<uint32_t>(c) << std::dec << " at " << pixels
+            << " px in face " << static_cast<int>(face) << ", from " << path;
     }
-  }
-  EXPECT_GT(checked, 1000);
 }
 
 // A small source with the awkward shapes: empty, wider than a byte, left of the pen, gaps.

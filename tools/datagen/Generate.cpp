@@ -23,16 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The .txt files of `dir`, in name order so that every build reads them alike.
-std::vector<fs::path> TextFiles(const fs::path& dir) {
-  std::vector<fs::path> files;
-  if (fs::is_directory(dir))
-    for (const auto& e : fs::directory_iterator(dir))
-      if (e.is_regular_file() && e.path().extension() == ".txt") files.push_back(e.path());
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
 template <size_t N>
 bool Contains(const std::array<std::string_view, N>& names, std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -95,7 +85,7 @@ void CopyCatalogues(const fs::path& from, const fs::path& to) {
 
 SceneTable LoadSceneTable(const fs::path& dir) {
   SceneTable table;
-  for (const auto& f : TextFiles(dir)) {
+  for (const auto& f : TextFilesIn(dir)) {
     try {
       SceneTable t = ParseScenes(ReadFile(f));
       for (auto& s : t.scenes) table.scenes.push_back(std::move(s));
@@ -110,16 +100,10 @@ SceneTable LoadSceneTable(const fs::path& dir) {
 Sources LoadSources(const fs::path& dir) {
   Sources src;
   src.palette = Palette::Parse(ReadFile(dir / "palette.txt"));
-  for (const auto& f : TextFiles(dir / "sprites"))
+  for (const auto& f : TextFilesIn(dir / "sprites"))
     ParseSprites(ReadFile(f), f.filename().string(), src.palette, src.sprites);
   src.scenes = LoadSceneTable(dir / "scenes");
-  for (const auto& f : TextFiles(dir / "sounds")) {
-    try {
-      for (auto& r : ParseSounds(ReadFile(f))) src.sounds.push_back(std::move(r));
-    } catch (const std::exception& e) {
-      throw std::runtime_error(f.filename().string() + ": " + e.what());
-    }
-  }
+  src.sounds = LoadSoundRecipes(dir / "sounds");
   return src;
 }
 

@@ -18,8 +18,12 @@ std::vector<std::string_view> SplitWords(std::string_view line);
 int HexDigit(char c);
 // A whole number; throws std::runtime_error naming `what` when `word` is not one.
 int ParseInt(std::string_view word, std::string_view what);
-// A decimal number; throws std::runtime_error naming `what` when `word` is not one.
+// A decimal number without exponent, of up to 15 significant digits, read to the same double on
+// every platform; throws std::runtime_error naming `what` when `word` is not one.
 double ParseNumber(std::string_view word, std::string_view what);
+// The .txt files of `dir` (none when it is not a folder), in name order so that every build
+// reads them alike.
+std::vector<std::filesystem::path> TextFilesIn(const std::filesystem::path& dir);
 // The whole file; throws std::runtime_error naming it when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
 // Writes `bytes` to `path`, creating its folder; throws std::runtime_error on failure.

@@ -5,12 +5,11 @@
 #include <stdexcept>
 
 #include "datagen/SourceText.h"
+#include "datagen/SynthMath.h"
 
 namespace pp::datagen {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 Wave ParseWave(std::string_view w) {
   if (w == "sine") return Wave::kSine;
@@ -42,7 +41,7 @@ double NoteFrequency(std::string_view n) {
   else if (n[i] == 'b')
     --semi, ++i;
   int octave = ParseInt(n.substr(i), "note octave");
-  return 440.0 * std::pow(2.0, (octave - 4) + (semi - 9) / 12.0);
+  return 440.0 * Exp2((octave - 4) + (semi - 9) / 12.0);
 }
 
 // Applies the key=value words to `v`.
@@ -70,24 +69,11 @@ void ApplyKeys(const std::vector<std::string_view>& words, size_t from, Voice& v
   }
 }
 
-double EnvelopeAt(Envelope e, double t, double duration) {
-  double u = t / duration;
-  // short ramps at both ends keep every voice free of clicks
-  double edge = std::min({1.0, t / 0.002, (duration - t) / 0.003});
-  switch (e) {
-    case Envelope::kFlat:
-      return edge;
-    case Envelope::kDecay:
-      return edge * std::exp(-4.0 * u);
-    case Envelope::kPluck:
-      return edge * std::exp(-9.0 * u);
-    case Envelope::kSwell:
-      return edge * (u < 0.5 ? u * 2 : (1 - u) * 2);
-    case Envelope::kFade:
-      return edge * (1 - u);
-  }
-  return 0;
-}
+// How far the decaying envelopes fall over a voice's duration, in halvings: e^-4 and e^-9.
+constexpr double kDecayPerDuration = 4 * 1.4426950408889634074;
+constexpr double kPluckPerDuration = 9 * 1.4426950408889634074;
+// Short ramps at both ends keep every voice free of clicks (seconds).
+constexpr double kRampIn = 0.002, kRampOut = 0.003;
 
 // The correction that takes the alias whistle out of a jump in a square or saw wave at `t` (the
 // phase, 0..1) for a wave advancing `dt` a sample.
@@ -103,27 +89,38 @@ double PolyBlep(double t, double dt) {
   return 0;
 }
 
-// Adds `v` into the stereo mix.
+// Adds `v` into the stereo mix. Each sample costs a few multiplications and one table look-up:
+// the slide and the decaying envelopes change by a constant factor a sample, and the sine comes
+// from a table.
 void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<double>& right) {
-  size_t first = static_cast<size_t>(v.start * rate);
-  size_t count = static_cast<size_t>(v.duration * rate);
-  double phase = 0, noise = 0;
+  const size_t first = static_cast<size_t>(v.start * rate);
+  const size_t count = static_cast<size_t>(v.duration * rate);
+  const double samples = v.duration * rate, perSample = 1.0 / rate;
+  const double rampIn = kRampIn * rate, rampOut = kRampOut * rate;
+  const double slide = v.f1 == v.f0 ? 1 : Exp2(Log2(v.f1 / v.f0) / samples);
+  const double decayStep = v.envelope == Envelope::kDecay   ? Exp2(-kDecayPerDuration / samples)
+                           : v.envelope == Envelope::kPluck ? Exp2(-kPluckPerDuration / samples)
+                                                            : 1;
+  const double gl = v.volume * std::min(1.0, 1 - v.pan), gr = v.volume * std::min(1.0, 1 + v.pan);
   uint32_t seed = 0x2545F491u ^ static_cast<uint32_t>(v.f0 * 7 + v.start * 1000);
-  double gl = v.volume * std::min(1.0, 1 - v.pan), gr = v.volume * std::min(1.0, 1 + v.pan);
+  double pitch = v.f0, decay = 1, phase = 0, vibratoPhase = 0, noise = 0;
   for (size_t i = 0; i < count && first + i < left.size(); ++i) {
-    double t = double(i) / rate, u = t / v.duration;
-    double f = v.f0 * std::pow(v.f1 / v.f0, u);
-    if (v.vibRate > 0) f *= 1 + v.vibDepth * std::sin(2 * kPi * v.vibRate * t);
-    double before = phase;
-    phase += f / rate;
-    phase -= std::floor(phase);
+    double f = pitch;
+    if (v.vibRate > 0) {
+      f *= 1 + v.vibDepth * TableSine(vibratoPhase);
+      vibratoPhase += v.vibRate * perSample;
+      vibratoPhase -= std::floor(vibratoPhase);
+    }
+    const double before = phase, step = f * perSample;
+    phase += step;
+    if (phase >= 1 || phase < 0) phase -= std::floor(phase);  // a deep vibrato may run backwards
     double s = 0;
     switch (v.wave) {
       case Wave::kSine:
-        s = std::sin(2 * kPi * phase);
+        s = TableSine(phase);
         break;
       case Wave::kSquare: {
-        double dt = std::min(0.5, f / rate), fall = phase + 1 - v.duty;
+        const double dt = std::min(0.5, step), fall = phase + 1 - v.duty;
         s = (phase < v.duty ? 1 : -1) + PolyBlep(phase, dt) - PolyBlep(fall - std::floor(fall), dt);
         break;
       }
@@ -131,7 +128,7 @@ void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<dou
         s = phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase;
         break;
       case Wave::kSaw:
-        s = 2 * phase - 1 - PolyBlep(phase, std::min(0.5, f / rate));
+        s = 2 * phase - 1 - PolyBlep(phase, std::min(0.5, step));
         break;
       case Wave::kNoise:
         if (phase < before || i == 0) {  // a new value each cycle of F
@@ -141,10 +138,37 @@ void Render(const Voice& v, int rate, std::vector<double>& left, std::vector<dou
         s = noise;
         break;
     }
-    s *= EnvelopeAt(v.envelope, t, v.duration);
+    const double at = static_cast<double>(i), u = at / samples;
+    double level = 1;
+    switch (v.envelope) {
+      case Envelope::kFlat:
+        break;
+      case Envelope::kDecay:
+      case Envelope::kPluck:
+        level = decay;
+        decay *= decayStep;
+        break;
+      case Envelope::kSwell:
+        level = u < 0.5 ? u * 2 : (1 - u) * 2;
+        break;
+      case Envelope::kFade:
+        level = 1 - u;
+        break;
+    }
+    if (at < rampIn || samples - at < rampOut)
+      level *= std::min({1.0, at / rampIn, (samples - at) / rampOut});
+    s *= level;
     left[first + i] += s * gl;
     right[first + i] += s * gr;
+    pitch *= slide;
   }
+}
+
+// `x` to the nearest whole number, halves away from zero, as std::lround does (|x| < 2^31).
+int RoundHalfAway(double x) {
+  const int whole = static_cast<int>(x);  // toward zero
+  const double rest = x - whole;          // exact
+  return rest >= 0.5 ? whole + 1 : rest <= -0.5 ? whole - 1 : whole;
 }
 
 void Put16(std::string& out, uint32_t v) {
@@ -231,6 +255,18 @@ std::vector<SoundRecipe> ParseSounds(std::string_view text) {
   return out;
 }
 
+std::vector<SoundRecipe> LoadSoundRecipes(const std::filesystem::path& dir) {
+  std::vector<SoundRecipe> recipes;
+  for (const auto& f : TextFilesIn(dir)) {
+    try {
+      for (auto& r : ParseSounds(ReadFile(f))) recipes.push_back(std::move(r));
+    } catch (const std::exception& e) {
+      throw std::runtime_error(f.filename().string() + ": " + e.what());
+    }
+  }
+  return recipes;
+}
+
 std::string Synthesize(const SoundRecipe& r) {
   double end = 0;
   for (const auto& v : r.voices) end = std::max(end, v.start + v.duration);
@@ -260,15 +296,21 @@ std::string Synthesize(const SoundRecipe& r) {
   Put16(out, static_cast<uint32_t>(r.bits));
   out += "data";
   Put32(out, dataBytes);
+  const size_t header = out.size();
+  out.resize(header + dataBytes);
+  auto* sample = reinterpret_cast<unsigned char*>(out.data() + header);
   for (size_t i = 0; i < frames; ++i) {
-    double mono = (left[i] + right[i]) / 2;
+    const double mono = (left[i] + right[i]) / 2;
     for (int c = 0; c < r.channels; ++c) {
-      double s = gain * (r.channels == 1 ? mono : (c == 0 ? left[i] : right[i]));
-      s = std::clamp(s, -1.0, 1.0);
-      if (r.bits == 8)
-        out.push_back(static_cast<char>(static_cast<uint8_t>(std::lround(128 + s * 127))));
-      else
-        Put16(out, static_cast<uint16_t>(static_cast<int16_t>(std::lround(s * 32767))));
+      const double s =
+          std::clamp(gain * (r.channels == 1 ? mono : (c == 0 ? left[i] : right[i])), -1.0, 1.0);
+      if (r.bits == 8) {
+        *sample++ = static_cast<unsigned char>(RoundHalfAway(128 + s * 127));
+      } else {
+        const auto word = static_cast<uint16_t>(RoundHalfAway(s * 32767));
+        *sample++ = static_cast<unsigned char>(word & 0xFF);
+        *sample++ = static_cast<unsigned char>(word >> 8);
+      }
     }
   }
   if (dataBytes & 1) out.push_back(0);  // chunks are padded to even sizes

@@ -10,8 +10,12 @@
 // WAVE is sine, square, triangle, saw or noise (for noise F is how often it changes). The pitch
 // slides from F0 to F1 over the tone. Keys: env=flat|decay|pluck|swell|fade, pan=-1..1,
 // duty=0..1 (square), vib=RATE:DEPTH (depth as a fraction of the pitch).
+//
+// The same recipe gives the same bytes on every platform (the native data folder and the
+// browser's, which synthesises its sounds when the page starts).
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +42,10 @@ struct SoundRecipe {
 
 // Throws std::runtime_error naming the line for anything malformed or out of range.
 std::vector<SoundRecipe> ParseSounds(std::string_view text);
+
+// The recipes of every .txt file of `dir`, in name order. Throws std::runtime_error naming the
+// file and line of the first fault.
+std::vector<SoundRecipe> LoadSoundRecipes(const std::filesystem::path& dir);
 
 // The finished WAVE file: voices summed, scaled to the recipe's peak, written at its format.
 std::string Synthesize(const SoundRecipe& recipe);

@@ -3,13 +3,20 @@
 // replacement character drawn for broken text, and the glyph drawn for characters no font has,
 // at every size the game and its additions draw; then the Latin face English is drawn with, for
 // those characters and the letters and punctuation of European languages that its font draws.
+// glyphbake --texts FOLDER... OUT: the same glyphs for the characters the browser page can draw,
+// which plays only on its packaged data folder: every character of the text files under the
+// FOLDERs (the game's sources and the data sources) and every CP932 character but the kanji.
 
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Cp932.h"
@@ -69,16 +76,57 @@ std::vector<char32_t> LatinCharacters(pp::FreeTypeGlyphSource& source,
   return chars;
 }
 
+bool IsKanji(char32_t c) {
+  return (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+         (c >= 0xF900 && c <= 0xFAFF);
+}
+
+// The characters of `text` when it is UTF-8 (a literal U+FFFD counts as well-formed).
+std::optional<std::vector<char32_t>> Utf8Characters(std::string_view text) {
+  std::vector<char32_t> chars;
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t at = pos;
+    const char32_t c = pp::NextCodePoint(text, pos);
+    if (c == pp::kReplacementChar && text.substr(at, pos - at) != "\xEF\xBF\xBD")
+      return std::nullopt;
+    chars.push_back(c);
+  }
+  return chars;
+}
+
+// Every character of the UTF-8 files under `folders` (other files are passed over).
+std::vector<char32_t> TextCharacters(const std::vector<std::filesystem::path>& folders) {
+  std::vector<char32_t> chars;
+  for (const auto& folder : folders)
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+      if (!entry.is_regular_file()) continue;
+      std::ifstream file(entry.path(), std::ios::binary);
+      std::stringstream text;
+      text << file.rdbuf();
+      if (!file) throw std::runtime_error("cannot read " + entry.path().string());
+      if (const auto found = Utf8Characters(text.str()))
+        chars.insert(chars.end(), found->begin(), found->end());
+    }
+  return chars;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: glyphbake OUT\n");
+  const bool pageTexts = argc >= 4 && std::string_view(argv[1]) == "--texts";
+  if (argc != 2 && !pageTexts) {
+    std::fprintf(stderr, "usage: glyphbake OUT\n       glyphbake --texts FOLDER... OUT\n");
     return 2;
   }
+  const char* outPath = argv[argc - 1];
   try {
     const auto start = std::chrono::steady_clock::now();
     std::vector<char32_t> chars = Cp932Characters();
+    if (pageTexts) {
+      std::erase_if(chars, IsKanji);
+      const auto texts = TextCharacters({argv + 2, argv + argc - 1});
+      chars.insert(chars.end(), texts.begin(), texts.end());
+    }
     chars.push_back(pp::kReplacementChar);
     chars.push_back(kNotInAnyFont);
     chars.insert(chars.end(), std::begin(kAdditionsSymbols), std::end(kAdditionsSymbols));
@@ -88,12 +136,12 @@ int main(int argc, char** argv) {
     std::string bytes = pp::BakeGlyphs(source, pixelSizes, chars);
     if (const auto latin = LatinCharacters(source, pixelSizes, chars); !latin.empty())
       bytes += pp::BakeGlyphs(source, pixelSizes, latin, pp::Face::Latin);
-    std::ofstream out(argv[1], std::ios::binary);
+    std::ofstream out(outPath, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) throw std::runtime_error(std::string("cannot write ") + argv[1]);
+    if (!out) throw std::runtime_error(std::string("cannot write ") + outPath);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    std::printf("%s: %zu bytes, %zu sizes, baked in %.2f s\n", argv[1], bytes.size(),
+    std::printf("%s: %zu bytes, %zu sizes, baked in %.2f s\n", outPath, bytes.size(),
                 pixelSizes.size(), took.count());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "glyphbake: %s\n", e.what());

@@ -2,10 +2,10 @@
 
 #include <emscripten.h>
 
+#include <functional>
 #include <vector>
 
 #include "automation/CommandEncoder.h"
-#include "automation/EventJson.h"
 #include "gfx/Surface.h"
 #include "platform/AudioDevice.h"
 #include "platform/TickPump.h"
@@ -76,15 +76,13 @@ class WebHost final : public Host {
     }
   }
 
-  // The page shows the caption as its title and an error in its notice line; its text panel reads
-  // the game's other events as automation does.
+  // The page shows the caption as its title and an error in its notes; its text panel hears of
+  // the game's other events from the additions (PageTextFeed), in the language the player reads.
   void Report(const GameEvent& event) override {
-    if (const auto* caption = std::get_if<CaptionEvent>(&event)) {
+    if (const auto* caption = std::get_if<CaptionEvent>(&event))
       SetPageTitle(caption->text);
-      return;
-    }
-    if (const auto* error = std::get_if<ErrorEvent>(&event)) ShowPageError(error->text);
-    SendPageEvent(EventJson(event));
+    else if (const auto* error = std::get_if<ErrorEvent>(&event))
+      ShowPageError(error->text);
   }
 
   std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
@@ -155,15 +153,40 @@ std::optional<std::string> NextCommandLine() {
   }
 }
 
+// The automation page's host: the headless host, whose every report `observe` sees as well.
+class ObservedAutomationHost final : public Host {
+ public:
+  ObservedAutomationHost(std::unique_ptr<HeadlessHost> inner,
+                         std::function<void(const GameEvent&)> observe)
+      : inner_(std::move(inner)), observe_(std::move(observe)) {}
+
+  int64_t NowMs() override { return inner_->NowMs(); }
+  HostEvent WaitEvent() override { return inner_->WaitEvent(); }
+  void Present(const Surface& frame) override { inner_->Present(frame); }
+  bool ConfirmYesNo(const std::string& text) override { return inner_->ConfirmYesNo(text); }
+  void Report(const GameEvent& event) override {
+    inner_->Report(event);
+    observe_(event);
+  }
+  std::unique_ptr<AudioDevice> OpenAudioDevice(const AudioFormat& format) override {
+    return inner_->OpenAudioDevice(format);
+  }
+
+ private:
+  std::unique_ptr<HeadlessHost> inner_;
+  std::function<void(const GameEvent&)> observe_;
+};
+
 }  // namespace
 
 std::unique_ptr<Host> CreateWebHost() { return std::make_unique<WebHost>(); }
 
 // The headless host with the page as its terminal, and the canvas showing its frames.
-std::unique_ptr<Host> CreateWebAutomationHost(bool autoClick) {
+std::unique_ptr<Host> CreateWebAutomationHost(bool autoClick,
+                                              std::function<void(const GameEvent&)> observe) {
   auto started = std::make_shared<bool>(false);
   auto rgba = std::make_shared<std::vector<uint32_t>>();
-  return std::make_unique<HeadlessHost>(
+  auto headless = std::make_unique<HeadlessHost>(
       [started]() -> std::optional<std::string> {
         if (!*started) {
           *started = true;
@@ -173,6 +196,7 @@ std::unique_ptr<Host> CreateWebAutomationHost(bool autoClick) {
       },
       [](std::string_view json) { SendPageEvent(json); }, autoClick,
       [rgba](const Surface& frame) { ShowFrameOnPage(frame.data(), *rgba); });
+  return std::make_unique<ObservedAutomationHost>(std::move(headless), std::move(observe));
 }
 
 }  // namespace pp

@@ -4,6 +4,7 @@
 // window's keys play, with F11 or the page's button for fullscreen. The reset question is the
 // page's own dialog.
 
+#include <functional>
 #include <memory>
 
 #include "platform/Host.h"
@@ -15,7 +16,9 @@ std::unique_ptr<Host> CreateWebHost();
 
 // Automation on virtual time, as the headless host: command lines come from the page's
 // `panipani.command`, events go to `panipani.events`; frames are still shown in the canvas and
-// the pointer on it is passed on as `mouse` commands.
-std::unique_ptr<Host> CreateWebAutomationHost(bool autoClick);
+// the pointer on it is passed on as `mouse` commands. `observe` sees every event too (the page's
+// text panel: the additions' host would copy every frame, a fifth of an automation run's time).
+std::unique_ptr<Host> CreateWebAutomationHost(bool autoClick,
+                                              std::function<void(const GameEvent&)> observe);
 
 }  // namespace pp

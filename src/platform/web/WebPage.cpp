@@ -24,6 +24,8 @@ EM_JS(void, pp_open_question, (const char* text),
 EM_JS(void, pp_show_error, (const char* text), { Module.page.showError(UTF8ToString(text)); });
 EM_JS(void, pp_send_event, (const char* json, int size),
       { Module.page.sendEvent(UTF8ToString(json, size)); });
+EM_JS(void, pp_send_text, (const char* json, int size),
+      { Module.page.showText(UTF8ToString(json, size)); });
 EM_JS(void, pp_game_started, (), { Module.page.gameStarted(); });
 EM_JS(void, pp_game_ended, (int status), { Module.page.gameEnded(status); });
 
@@ -65,6 +67,9 @@ void OpenPageQuestion(const std::string& text) { pp_open_question(text.c_str());
 void ShowPageError(const std::string& text) { pp_show_error(text.c_str()); }
 void SendPageEvent(std::string_view json) {
   pp_send_event(json.data(), static_cast<int>(json.size()));
+}
+void SendPageText(std::string_view json) {
+  pp_send_text(json.data(), static_cast<int>(json.size()));
 }
 void ReportGameStarted() { pp_game_started(); }
 void ReportGameEnded(int status) { pp_game_ended(status); }

@@ -46,6 +46,8 @@ void OpenPageQuestion(const std::string& text);
 void ShowPageError(const std::string& text);
 // Hands one automation event (a JSON object) to the page's event list.
 void SendPageEvent(std::string_view json);
+// Hands the text panel one JSON object of what the game shows (PageTextFeed.h).
+void SendPageText(std::string_view json);
 // The game has started: the page's ready promise resolves.
 void ReportGameStarted();
 // The game ended with `status` (the page says so; nothing runs after it).

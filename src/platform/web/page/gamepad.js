@@ -1,15 +1,17 @@
 // Gamepads through the Gamepad API, mapped as the window maps its controllers: the d-pad and the
-// left stick move the highlight (Up and Down, repeating while held), A is Space (press or click),
-// B is Escape (closes the item panel), Start is F1 (the keys help), Back is A (auto mode), and
-// the right shoulder is Ctrl, held for fast-forward. Buttons are numbered as the standard
-// mapping numbers them.
+// left stick move the highlight (Up and Down, repeating while held; the d-pad's Left and Right
+// step an option's value), A is Space (press or click), B is Escape (closes the item panel or
+// the options), Start is F2 (the options), Back is A (auto mode), and the right shoulder is Ctrl,
+// held for fast-forward. Buttons are numbered as the standard mapping numbers them.
 const PageGamepad = (() => {
-  const Button = { a: 0, b: 1, rightShoulder: 5, back: 8, start: 9, up: 12, down: 13 };
-  const Code = { space: 32, escape: 27, f1: 112, a: 65, control: 17, up: 38, down: 40 };
+  const Button = { a: 0, b: 1, rightShoulder: 5, back: 8, start: 9, up: 12, down: 13, left: 14,
+                   right: 15 };
+  const Code = { space: 32, escape: 27, f2: 113, a: 65, control: 17, up: 38, down: 40, left: 37,
+                 right: 39 };
   // Buttons that act once when they go down, and their keys. (No destructuring in a for-of
   // head anywhere in the page's scripts: Debian's emscripten minifies it into a syntax error.)
   const kPresses = new Map([[Button.a, Code.space], [Button.b, Code.escape],
-                            [Button.start, Code.f1], [Button.back, Code.a]]);
+                            [Button.start, Code.f2], [Button.back, Code.a]]);
   // The stick counts as pushed beyond this, and as let go again below the smaller value.
   const kStickPush = 16000 / 32767, kStickRelease = 8000 / 32767;
   const kRepeatDelayMs = 400, kRepeatIntervalMs = 120;
@@ -48,6 +50,8 @@ const PageGamepad = (() => {
         });
         if (pressed.has(Button.up)) dpad = Code.up;
         else if (pressed.has(Button.down)) dpad = Code.down;
+        else if (pressed.has(Button.left)) dpad = Code.left;
+        else if (pressed.has(Button.right)) dpad = Code.right;
         control = control || pressed.has(Button.rightShoulder);
         const y = pad.axes.length > 1 ? pad.axes[1] : 0;
         if (y <= -kStickPush) stick = Code.up;

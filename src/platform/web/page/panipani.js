@@ -1,21 +1,48 @@
 // The page around the game (prepended to the compiled program after words.js, layout.js,
-// textpanel.js, gamepad.js and offline.js): the layout, the menu, the input the hosts collect, the
-// reset question, the sound output, the saves in the browser's storage, the wake lock and the
-// automation interface `window.panipani`.
+// textpanel.js, gamepad.js and offline.js; start.js loads it): the layout, the menu, the language
+// the game is read in, the input the hosts collect, the reset question, the sound output, the saves
+// in the browser's storage, the wake lock and the automation interface `window.panipani`.
 (function () {
   'use strict';
   const $ = (id) => document.getElementById(id);
   const params = new URLSearchParams(location.search);
   const automated = params.get('headless') === '1';
 
-  PageWords.use(params.has('lang') ? [params.get('lang')]
-                                   : navigator.languages || [navigator.language || '']);
-  document.documentElement.lang = PageWords.lang;
-  PageWords.apply(document);
   const say = (key, values) => PageWords.text(key, values);
+  // The language the game is read in (ja, en or both): the program says when the player switches
+  // it. An automation page reads the game in Japanese unless the address asks, as headless runs do.
+  // The language a player last switched to is kept in the page's storage (which a private
+  // window may refuse).
+  const kLanguageSetting = 'panipani.language';
+  function storedLanguage() {
+    try {
+      return localStorage.getItem(kLanguageSetting);
+    } catch (e) {
+      return null;
+    }
+  }
+  function storeLanguage(value) {
+    try {
+      localStorage.setItem(kLanguageSetting, value);
+    } catch (e) {
+      // Not kept: the next visit starts in the browser's language.
+    }
+  }
+  let mode = PageWords.startingMode(params.get('lang') || (automated ? null : storedLanguage()),
+                                    automated ? ['ja']
+                                    : navigator.languages || [navigator.language || '']);
+  // The page's words in the language of `mode`.
+  function showWords() {
+    PageWords.use(mode);
+    document.documentElement.lang = PageWords.lang;
+    PageWords.apply(document);
+    $('mute').textContent = say($('mute').getAttribute('aria-pressed') === 'true' ? 'unmute' : 'mute');
+    $('language').textContent = say('language', { mode: PageWords.modeName(mode) });
+  }
+  showWords();
 
   // The address's options become the program's command line, which the program checks.
-  const args = [];
+  const args = ['--lang', mode];
   if (params.has('seed')) args.push('--seed', params.get('seed'));
   if (automated) args.push('--headless');
   if (params.get('autoclick') === '1') args.push('--auto-click');
@@ -30,7 +57,8 @@
   const Key = { Enter: 13, NumpadEnter: 0x10d, Space: 32, Escape: 27, Tab: 9, ControlLeft: 17,
                 ControlRight: 17, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40,
                 PageUp: 33, PageDown: 34, Home: 36, End: 35, KeyA: 65, KeyL: 76, KeyM: 77,
-                KeyS: 83, F1: 112 };
+                KeyS: 83, KeyT: 84, F1: 112, F2: 113, Digit1: 49, Digit2: 50, Digit3: 51,
+                Numpad1: 49, Numpad2: 50, Numpad3: 51 };
   // Keys that repeat while held; every other key acts once per press.
   const repeating = new Set(['ArrowLeft', 'ArrowUp', 'ArrowRight', 'ArrowDown', 'Tab']);
   const isControl = (code) => code === 'ControlLeft' || code === 'ControlRight';
@@ -230,10 +258,7 @@
     }
     // Ctrl held is fast-forward; the browser keeps its own Ctrl, Alt and Meta shortcuts.
     if (!isControl(e.code) && (e.ctrlKey || e.metaKey || e.altKey)) return;
-    const digit = /^(Digit|Numpad)([123])$/.exec(e.code);
-    if (digit) {
-      if (!e.repeat) queue({ kind: Kind.choose, value: Number(digit[2]) });
-    } else if (e.code in Key) {
+    if (e.code in Key) {
       if (!e.repeat || repeating.has(e.code)) queue({ kind: Kind.key, value: Key[e.code] });
       if (isControl(e.code)) controlHeld = true;
     } else {
@@ -272,7 +297,9 @@
     if (e.code === 'Escape' || e.code === 'KeyN') question.answer(false);
     else if (e.code === 'KeyY') question.answer(true);
     else return;
+    // The answer is the question's: the key goes no further (Escape would open the options).
     e.preventDefault();
+    e.stopPropagation();
   });
 
   // --- sound: blocks scheduled one behind the other on the context's clock ---
@@ -289,22 +316,30 @@
     generation: 0,
     contextEnd: 0,     // where the next block starts on the context's clock (seconds)
     wallEnd: 0,        // the same for silent blocks on the page's clock (seconds)
+    muted: false,
     open(rate, channels, bits) {
-      const Context = window.AudioContext || window.webkitAudioContext;
-      if (!Context) return false;
-      try {
-        this.context = new Context();
-      } catch (e) {
-        return false;
-      }
-      this.gain = this.context.createGain();
-      this.gain.connect(this.context.destination);
+      if (!(window.AudioContext || window.webkitAudioContext)) return false;
       this.format = { rate, channels, bits, bytesPerFrame: channels * bits / 8 };
       return true;
     },
-    state() { return this.context ? this.context.state : 'none'; },
-    // Browsers start sound only after the player's first click, tap or key.
+    // Before the first click, tap or key there is no context yet: sound waits for it.
+    state() { return this.context ? this.context.state : this.format ? 'suspended' : 'none'; },
+    // Every click, tap or key of the player: the first makes the context (browsers start sound
+    // only after one, and making it as the page starts cost the start a tenth of a second here);
+    // each later one resumes it while the browser holds it suspended (Safari does when a call
+    // comes in).
     unlock() {
+      if (this.format && !this.context) {
+        const Context = window.AudioContext || window.webkitAudioContext;
+        try {
+          this.context = new Context();
+        } catch (e) {
+          return;  // no sound: the blocks keep playing silently on the page's clock
+        }
+        this.gain = this.context.createGain();
+        this.gain.gain.value = this.muted ? 0 : 1;
+        this.gain.connect(this.context.destination);
+      }
       if (this.context && this.context.state !== 'running') this.context.resume().catch(() => {});
     },
     write(bytes) {
@@ -316,7 +351,7 @@
       const frames = Math.floor(bytes.length / f.bytesPerFrame);
       const seconds = frames / f.rate;
       const block = { bytes: bytes.length, generation: this.generation };
-      if (this.context.state === 'running' && frames > 0) {
+      if (this.context && this.context.state === 'running' && frames > 0) {
         const buffer = this.context.createBuffer(f.channels, frames, f.rate);
         for (let c = 0; c < f.channels; ++c) {
           const out = buffer.getChannelData(c);
@@ -393,14 +428,13 @@
       return n;
     },
     mute(muted) {
+      this.muted = muted;
       if (this.gain) this.gain.gain.value = muted ? 0 : 1;
-      $('mute').textContent = say(muted ? 'unmute' : 'mute');
       $('mute').setAttribute('aria-pressed', String(muted));
+      $('mute').textContent = say(muted ? 'unmute' : 'mute');
     },
   };
   Module.audio = audio;
-  // Browsers start sound only after a click, tap or key, and may suspend it again (Safari when
-  // a call comes in): every one of them resumes it while it is not running.
   for (const type of ['pointerdown', 'pointerup', 'touchend', 'click', 'keydown'])
     document.addEventListener(type, () => audio.unlock(), true);
 
@@ -481,6 +515,9 @@
   menuEntry('fullscreen', toggleFullscreen);
   menuEntry('mute', () => queue({ kind: Kind.key, value: Key.KeyM }));
   menuEntry('auto', () => queue({ kind: Kind.key, value: Key.KeyA }));
+  menuEntry('options', () => queue({ kind: Kind.key, value: Key.F2 }));
+  // Japanese, English, both: as key T.
+  menuEntry('language', () => queue({ kind: Kind.key, value: Key.KeyT }));
   menuEntry('download', () => {
     let bytes;
     try {
@@ -621,16 +658,31 @@
       const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, kPictureWidth * kPictureHeight * 4);
       pictureContext.putImageData(new ImageData(pixels, kPictureWidth, kPictureHeight), 0, 0);
       pictureChanged();
-      if (api.firstFrameMs === null) api.firstFrameMs = performance.now();
+      if (api.firstFrameMs === null) {
+        performance.mark('panipani-first-frame');
+        api.firstFrameMs = performance.now();
+      }
     },
     setTitle(text) { document.title = text; },
     openQuestion(text) { question.show(text); },
     showError(text) { note(text); },
+    // An automation event (only on an automation page).
     sendEvent(json) {
       const event = JSON.parse(json);
-      if (automated) api.events.push(event);
-      textPanel.see(event);
+      api.events.push(event);
       if (api.onevent) api.onevent(event);
+    },
+    // What the text panel shows, in the language read; or the language, when it is new.
+    showText(json) {
+      const item = JSON.parse(json);
+      if (item.ev === 'language') {
+        // A switch the player made (the program also says the language it starts in).
+        if (!automated && item.mode !== mode) storeLanguage(item.mode);
+        mode = item.mode;
+        showWords();
+      } else {
+        textPanel.see(item);
+      }
     },
     gameStarted: started,
     gameEnded(status) {

@@ -3,6 +3,7 @@
 // the background and waits until the page's player takes it (the page then reloads), so a page
 // never mixes the files of two versions. The build writes this file into the site
 // (StampSite.cmake) with the version and the SHA-256 hash of every file in the place below.
+importScripts('simd.js');
 const kVersion = '@VERSION@';
 const kFiles = @FILES@;
 const kCachePrefix = 'panipani-';
@@ -10,7 +11,11 @@ const kCache = kCachePrefix + kVersion;
 // The large icons only a browser installing the page reads (online, then): not kept, since
 // hosts send PNG files as they are and these are stored uncompressed (half a megabyte).
 const kInstallOnly = /-512\.png$/;
-const kept = Object.keys(kFiles).filter((name) => !kInstallOnly.test(name));
+// Of the program's two builds only the one this browser runs (simd.js, as start.js picks it):
+// the other is a third of a megabyte no page here loads (but one that asks for it, ?simd=0).
+const kOtherProgram = kWebAssemblySimd ? /^panipani\.(js|wasm)$/ : /^panipani-simd\.(js|wasm)$/;
+const kept = Object.keys(kFiles).filter((name) => !kInstallOnly.test(name) &&
+                                                  !kOtherProgram.test(name));
 
 const hex = (bytes) => Array.from(new Uint8Array(bytes), (b) => b.toString(16).padStart(2, '0')).join('');
 

@@ -1,6 +1,8 @@
 // The page's own words (its menu, notes and labels; the game's texts are the game's) in each
-// language the page speaks, in one table so that they can join a translation catalogue. The
-// language is the address's ?lang= or the first of the browser's languages the table has.
+// language the page speaks, in one table so that they can join a translation catalogue, and the
+// language the game is read in as the page starts: the address's ?lang= (ja, en or both), else
+// Japanese where the browser's languages put it first, else English. The words are Japanese while
+// the game is read in Japanese, else English.
 const PageWords = (() => {
   const kTable = {
     ja: {
@@ -11,6 +13,8 @@ const PageWords = (() => {
       unmute: '消音を解除 (M)',
       panelSwitch: '文字パネル',
       auto: 'オート (A)',
+      options: '設定 (F2)',
+      language: '言語 (T): {mode}',
       download: 'セーブを保存',
       upload: 'セーブを読み込む',
       screen: 'ゲームの画面。クリックかタップで進みます',
@@ -40,6 +44,8 @@ const PageWords = (() => {
       unmute: 'Sound on (M)',
       panelSwitch: 'Text panel',
       auto: 'Auto mode (A)',
+      options: 'Options (F2)',
+      language: 'Language (T): {mode}',
       download: 'Download save',
       upload: 'Upload save',
       screen: 'The game. Click or tap to go on',
@@ -63,23 +69,25 @@ const PageWords = (() => {
       reload: 'Reload',
     },
   };
-  const kFallback = 'en';
+  // The modes of the game's language as the program names them (--lang), each in its own words.
+  const kModes = { ja: '日本語', en: 'English', both: '日本語 + English' };
 
-  // The first of `languages` (BCP 47 tags, most wanted first) that the table has.
-  function choose(languages) {
-    for (const tag of languages) {
-      const base = String(tag).toLowerCase().split('-')[0];
-      if (base in kTable) return base;
-    }
-    return kFallback;
+  // The mode the game starts in: `asked` (the address's ?lang=) when it names one, else Japanese
+  // when the first of `languages` (BCP 47 tags, most wanted first) is Japanese, else English.
+  function startingMode(asked, languages) {
+    if (Object.hasOwn(kModes, String(asked))) return asked;
+    const first = String(languages[0] || '').toLowerCase();
+    return first === 'ja' || first.startsWith('ja-') ? 'ja' : 'en';
   }
 
   let lang = 'ja';
   return {
-    choose,
-    // Picks the language from `languages`; returns it.
-    use(languages) {
-      lang = choose(languages);
+    startingMode,
+    // The name of `mode` in its own words ("日本語", "English", "日本語 + English").
+    modeName(mode) { return kModes[mode]; },
+    // Speaks the words of game `mode`'s page: Japanese for ja, else English; returns the language.
+    use(mode) {
+      lang = mode === 'ja' ? 'ja' : 'en';
       return lang;
     },
     get lang() { return lang; },
