@@ -7,9 +7,9 @@
 # and F11 again brings the window back; F2 shows the options screen over the dimmed picture and
 # Escape takes it away; Enter presses "旅立つ", the only button, and at the three answers that
 # follow asks the reset question, whose box shows two lines and is no wider than the window. In
-# the pass without one, the message log opened with the wheel over
-# the first answers must show the earlier lines, and the text hook must have printed them and
-# copied the last one to the clipboard. A run closed in its middle is offered again at the next
+# the pass without one, the message log opened with the wheel over the first answers must show
+# the earlier lines, and the text hook must have printed them and copied the last one to the
+# clipboard; then T switches to English: the picture changes and the hook prints English. A run closed in its middle is offered again at the next
 # start and, answered Yes, goes on from the camp it was at. Every step waits for what it needs
 # (the window mapped, the line printed, the file written, the picture drawn) instead of sleeping.
 # Usage: window_test.sh BUILD_DIR
@@ -104,6 +104,32 @@ check_log_and_hook() {
   echo "text hook: $(wc -l <"$hook") lines, clipboard: $clip"
 }
 
+# picture_changed WINDOW BEFORE: the window shows another picture than the capture BEFORE.
+picture_changed() {
+  import -window "$1" "$work/poll.png" 2>/dev/null &&
+    ! compare -metric AE "$work/poll.png" "$2" null: >/dev/null 2>&1
+}
+
+# log_closed WINDOW: a capture of the window now shows no message log.
+log_closed() {
+  import -window "$1" "$work/poll.png" 2>/dev/null && convert "$work/poll.png" "$work/poll.ppm" &&
+    ! python3 "$here/check_log_screen.py" "$work/poll.ppm" "$scale" >/dev/null 2>&1
+}
+
+# check_language WINDOW HOOK_FILE: with the log closed, T switches the game to English: the
+# picture changes (its labels are drawn in English) and the hook prints the next lines in English.
+check_language() {
+  local window="$1" hook="$2"
+  xdotool key --window "$window" Escape
+  wait_for 30 "the log to close after Escape" log_closed "$window"
+  import -window "$window" "$work/japanese.png"
+  xdotool key --window "$window" t
+  wait_for 30 "the picture to change to English after T" picture_changed "$window" "$work/japanese.png"
+  xdotool key --window "$window" 1
+  wait_for_line 60 "$hook" 'Strength / Wisdom / Spirit'
+  echo "T: the picture changed and the hook printed $(grep -c 'rose by' "$hook") English lines"
+}
+
 # shows_options WINDOW: the window shows the options screen now (quietly).
 shows_options() {
   import -window "$1" "$work/poll.png" 2>/dev/null && convert "$work/poll.png" "$work/poll.ppm" &&
@@ -174,7 +200,10 @@ run() {
   xdotool key --window "$box" Escape
   wait_for 30 "the question to close after Escape" window_gone "$box"
 
-  [ "$wm" = none ] && check_log_and_hook "$window" "$work/hook-$wm.txt"
+  if [ "$wm" = none ]; then
+    check_log_and_hook "$window" "$work/hook-$wm.txt"
+    check_language "$window" "$work/hook-$wm.txt"
+  fi
   stop_process "$game"
 }
 
