@@ -16,7 +16,7 @@ struct Writer {
   }
   std::string operator()(const ClickWaitEvent&) const { return JsonObject("wait").str(); }
   std::string operator()(const ChoicesEvent& e) const {
-    return JsonObject("choices").AddRaw("labels", List(e.labels)).str();
+    return JsonObject("choices").AddRaw("labels", JsonList(e.labels)).str();
   }
   std::string operator()(const ChosenEvent& e) const {
     return JsonObject("chosen").Add("button", e.button).Add("label", e.label).str();
@@ -28,7 +28,7 @@ struct Writer {
     return JsonObject("sound").Add("channel", e.channel).Add("file", e.file).str();
   }
   std::string operator()(const PanelEvent& e) const {
-    return JsonObject("panel").Add("mode", e.mode).AddRaw("rows", List(e.rows)).str();
+    return JsonObject("panel").Add("mode", e.mode).AddRaw("rows", JsonList(e.rows)).str();
   }
   std::string operator()(const DetailsEvent& e) const {
     return JsonObject("details").Add("text", e.text).str();
@@ -44,16 +44,6 @@ struct Writer {
     return JsonObject("error").Add("text", e.text).str();
   }
   std::string operator()(const StateEvent& e) const { return StateJson(*e.state); }
-
-  template <class Texts>
-  static std::string List(const Texts& texts) {
-    std::string out = "[";
-    for (const std::string& text : texts) {
-      if (out.size() > 1) out += ',';
-      out += JsonQuote(text);
-    }
-    return out + "]";
-  }
 };
 
 }  // namespace

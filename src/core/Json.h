@@ -10,6 +10,17 @@ namespace pp {
 // `text` as a quoted JSON string; control characters and quotes escaped. The text must be UTF-8.
 std::string JsonQuote(std::string_view text);
 
+// `texts` (strings) as a JSON array of quoted strings.
+template <class Texts>
+std::string JsonList(const Texts& texts) {
+  std::string out = "[";
+  for (const std::string& text : texts) {
+    if (out.size() > 1) out += ',';
+    out += JsonQuote(text);
+  }
+  return out + "]";
+}
+
 // Builds {"key":value,...} in the order fields are added.
 class JsonObject {
  public:

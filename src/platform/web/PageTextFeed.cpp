@@ -22,16 +22,6 @@ std::string AsDrawn(std::string_view text) {
   return out;
 }
 
-template <class Texts>
-std::string JsonList(const Texts& texts) {
-  std::string out = "[";
-  for (const std::string& text : texts) {
-    if (out.size() > 1) out += ',';
-    out += JsonQuote(text);
-  }
-  return out + "]";
-}
-
 }  // namespace
 
 PageTextFeed::PageTextFeed(const DisplayLanguage& language, Send send)
