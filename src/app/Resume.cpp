@@ -26,7 +26,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The folder a left run is caught up in, so that its saves never touch the player's.
-fs::path CatchUpFolder(const fs::path& saveDir) { return saveDir / ".catch-up"; }
+fs::path CatchUpFolder(const fs::path& saveDir, const ContinueSetup& setup) {
+  return setup.catchUpDir.empty() ? saveDir / ".catch-up" : setup.catchUpDir;
+}
 
 void Drop(const fs::path& recording) {
   std::error_code ec;
@@ -34,7 +36,12 @@ void Drop(const fs::path& recording) {
   fs::remove(fs::path(recording.string() + ".my.dat"), ec);
 }
 
-void Say(const std::string& line) { std::fprintf(stderr, "panipani: %s\n", line.c_str()); }
+void Tell(const ContinueSetup& setup, const std::string& line) {
+  if (setup.tell)
+    setup.tell(line);
+  else
+    std::fprintf(stderr, "panipani: %s\n", line.c_str());
+}
 
 // The offer to go on, in the player's language.
 std::string ContinueQuestion(const Game& g) {
@@ -49,16 +56,17 @@ std::string ContinueQuestion(const Game& g) {
 
 // A new character, recorded from the start.
 int RunRecordedFresh(Host& host, const GameConfig& config, uint32_t seed,
-                     const std::function<void(const Game&)>& onClosed) {
+                     const std::function<void(const Game&)>& onClosed, const ContinueSetup& setup) {
   const fs::path recording = RunRecordingPath(config.saveDir);
   std::error_code ec;
   fs::create_directories(config.saveDir, ec);
   std::ofstream out(recording, std::ios::binary | std::ios::trunc);
   if (!out) {
-    Say("cannot record the run in " + recording.string() + "; it cannot be continued later");
+    Tell(setup,
+         "cannot record the run in " + recording.string() + "; it cannot be continued later");
     return RunGame(host, config, seed, onClosed);
   }
-  if (auto error = KeepStartingSave(recording, config.saveDir, config.dataDir)) Say(*error);
+  if (auto error = KeepStartingSave(recording, config.saveDir, config.dataDir)) Tell(setup, *error);
   RecordingHost recorder(host, out, {seed, fs::absolute(config.dataDir, ec), kProgramVersion});
   bool keep = false;
   const int status = RunGame(recorder, config, seed, [&](const Game& g) {
@@ -97,8 +105,9 @@ bool EndsWithClose(const fs::path& recording) {
 // Plays a recording that ends with the window's close once more, unseen and unheard, in a folder
 // of its own: the save its closing writes, and whether the run was in its middle then.
 std::optional<std::string> ReplayToTheClose(const fs::path& recording, const GameConfig& config,
-                                            const ReplayHeader& header, bool& inTheMiddle) {
-  const fs::path folder = CatchUpFolder(config.saveDir) / "close";
+                                            const ReplayHeader& header, const fs::path& scratch,
+                                            bool& inTheMiddle) {
+  const fs::path folder = scratch / "close";
   std::error_code ec;
   fs::create_directories(folder, ec);
   fs::copy_file(fs::path(recording.string() + ".my.dat"), folder / "my.dat", ec);
@@ -120,23 +129,24 @@ std::optional<std::string> ReplayToTheClose(const fs::path& recording, const Gam
 
 // Catches the left run up and, when it arrives at the save it left and the player wishes, plays
 // it on; nullopt when it was not continued (the player's save is then as it was).
-std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config,
-                                   const ReplayHeader& header,
-                                   const std::function<void(const Game&)>& onClosed) {
+std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config, const ReplayHeader& header,
+                                   const std::function<void(const Game&)>& onClosed,
+                                   const ContinueSetup& setup) {
   const fs::path recording = RunRecordingPath(config.saveDir);
-  const fs::path scratch = CatchUpFolder(config.saveDir);
+  const fs::path scratch = CatchUpFolder(config.saveDir, setup);
   std::error_code ec;
   fs::remove_all(scratch, ec);
   fs::create_directories(scratch, ec);
   fs::copy_file(fs::path(recording.string() + ".my.dat"), scratch / "my.dat", ec);
   if (ec) {
-    Say("the run left last time has no starting save; a new character begins");
+    Tell(setup, "the run left last time has no starting save; a new character begins");
     return std::nullopt;
   }
   const std::optional<std::string> left = ReadWholeFile(SaveFilePath(config.saveDir));
-  const auto missed = [] {
-    Say("the run left last time did not replay to the save it left; that save is kept and a new "
-        "character begins");
+  const auto missed = [&setup] {
+    Tell(setup,
+         "the run left last time did not replay to the save it left; that save is kept and a new "
+         "character begins");
   };
   // A run closed in the window wrote its save as the scene it was in wound up: played to its
   // close once, the recording must write that very save. The run then goes on from just before
@@ -144,7 +154,8 @@ std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config,
   const bool closed = EndsWithClose(recording);
   bool inTheMiddle = false;
   if (closed) {
-    const std::optional<std::string> arrived = ReplayToTheClose(recording, config, header, inTheMiddle);
+    const std::optional<std::string> arrived =
+        ReplayToTheClose(recording, config, header, scratch, inTheMiddle);
     if (!left || !arrived || *arrived != *left) {
       missed();
       fs::remove_all(scratch, ec);
@@ -253,14 +264,15 @@ bool TrimForContinuing(const fs::path& recording) {
 }
 
 int RunContinuable(Host& host, const GameConfig& config, uint32_t freshSeed,
-                   const std::function<void(const Game&)>& onClosed) {
+                   const std::function<void(const Game&)>& onClosed, const ContinueSetup& setup) {
   std::string note;
   if (std::optional<ReplayHeader> left = FindLeftRun(config.saveDir, config.dataDir, note)) {
-    if (std::optional<int> status = ContinueLeftRun(host, config, *left, onClosed)) return *status;
+    if (std::optional<int> status = ContinueLeftRun(host, config, *left, onClosed, setup))
+      return *status;
   } else if (!note.empty()) {
-    Say(note);
+    Tell(setup, note);
   }
-  return RunRecordedFresh(host, config, freshSeed, onClosed);
+  return RunRecordedFresh(host, config, freshSeed, onClosed, setup);
 }
 
 }  // namespace pp

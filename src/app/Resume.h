@@ -37,9 +37,21 @@ std::optional<ReplayHeader> FindLeftRun(const std::filesystem::path& saveDir,
 // dropped. Returns whether it ended with a close (the save was then written at that close).
 bool TrimForContinuing(const std::filesystem::path& recording);
 
+// What the window and the page do differently when a left run is continued.
+struct ContinueSetup {
+  // Where a left run is caught up, apart from the player's saves: a folder of its own, made and
+  // removed on the way. Empty for `.catch-up` in the save folder. (The page's save folder is
+  // copied into the browser's storage as it changes; its catch-up runs outside it.)
+  std::filesystem::path catchUpDir;
+  // Hears why a left run cannot be continued (or this run later), a line at a time; empty for
+  // stderr.
+  std::function<void(const std::string&)> tell;
+};
+
 // Runs the game on `host` as RunGame does, continuing a run left in the middle when the player
 // wishes, and recording the run for the next start. `freshSeed` seeds a new character.
 int RunContinuable(Host& host, const GameConfig& config, uint32_t freshSeed,
-                   const std::function<void(const Game&)>& onClosed = {});
+                   const std::function<void(const Game&)>& onClosed = {},
+                   const ContinueSetup& setup = {});
 
 }  // namespace pp

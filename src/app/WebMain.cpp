@@ -1,7 +1,8 @@
 // panipani in the browser: the page passes its address's options (?seed=N&headless=1&autoclick=1
 // &mute=1) and the language the game is read in (--lang ja|en|both) as the command line; the game
 // runs on the data folder packaged at /data and keeps its save and the player's settings in the
-// page's own storage, mounted at /save. The page's text panel follows the game in the language
+// page's own storage, mounted at /save, where the real-time page also records each run so that a
+// reload can continue it (app/Resume.h). The page's text panel follows the game in the language
 // read (PageTextFeed).
 
 #include <emscripten.h>
@@ -19,6 +20,7 @@
 #include "app/Launch.h"
 #include "app/Options.h"
 #include "app/Program.h"
+#include "app/Resume.h"
 #include "core/AtomicFile.h"
 #include "core/FileLookup.h"
 #include "extras/ExtrasHost.h"
@@ -36,6 +38,8 @@ constexpr const char* kPackagedDataDir = "/data";
 constexpr const char* kPageSaveDir = "/save";
 // Beside the save, so that the page keeps it as it keeps the save (each replacement is synced).
 constexpr const char* kPageSettingsFile = "/save/settings.ini";
+// A left run is caught up in memory only: the browser's storage never holds its saves.
+constexpr const char* kPageCatchUpDir = "/tmp/catch-up";
 
 }  // namespace
 
@@ -100,7 +104,15 @@ int main(int argc, char** argv) {
     setup.firstRun = pp::IsFirstRun(config.saveDir);
     pp::AddPlayerAdditions(host, config, std::move(setup));
     host.Add(std::make_unique<pp::PageTextFeed>(language, pp::SendPageText));
-    status = pp::RunGame(host, config, seed);
+    // Every run is recorded into the save folder, to be continued after a reload, as the
+    // window's are; a run that cannot be continued says why in the page's notes.
+    pp::ContinueSetup resume;
+    resume.catchUpDir = kPageCatchUpDir;
+    resume.tell = [](const std::string& line) {
+      std::cerr << "panipani: " << line << '\n';
+      pp::ShowPageError(line);
+    };
+    status = pp::RunContinuable(host, config, seed, {}, resume);
   }
   pp::ReportGameEnded(status);
   return status;

@@ -788,6 +788,123 @@ async function frameTime(browser) {
   await benchPage.close();
 }
 
+// 12. Continuing after a reload. The real-time page records its run into /save; the recording
+// reaches IndexedDB within seconds while it grows, and a reload in the middle of the run offers to
+// continue in the page's dialog, with the days and layer a native replay of the stored recording
+// arrives at; answered Yes, the run goes on at the camp it was at, recorded on. Then the time from
+// the program's start to the question when an hour of play (recorded natively, without the close
+// a page never writes, from the same records) must be caught up first; answered No, a new
+// character begins.
+async function continueAfterReload(browser) {
+  const label = 'chromium continue';
+  const context = await browser.createBrowserContext();
+  const page = await load(context, label, '?seed=4&lang=ja');
+  const errorsBefore = consoleErrors.length;
+  await page.evaluate(() => window.panipani.ready);
+  const labels = () => page.evaluate(() => [...document.querySelectorAll('#choices button')]
+    .filter((b) => !b.hidden).map((b) => b.lastElementChild.textContent).join(' / '));
+  const camp = 'アイテム / 冒険!!!!';
+  const box = await (await page.$('#screen')).boundingBox();
+  // Through the title and the new character's creation, as a player does: the second button
+  // shown (or the only one), and a click on the picture, until the camp.
+  for (let presses = 0; presses < 200 && (await labels()) !== camp; ++presses) {
+    await page.keyboard.press('Digit2');
+    await page.keyboard.press('Space');
+    await page.mouse.click(box.x + 100, box.y + 100);
+    await sleep(50);
+  }
+  check(await labels() === camp, `${label}: the real-time page plays to the camp`);
+  const recorded = await page.evaluate(() => FS.stat('/save/run.replay').size);
+  const storedSize = () => page.evaluate(() => new Promise((resolve) => {
+    const open = indexedDB.open('/save');
+    open.onerror = () => resolve(-1);
+    open.onsuccess = () => {
+      const get = open.result.transaction('FILE_DATA').objectStore('FILE_DATA').get('/save/run.replay');
+      get.onsuccess = () => { resolve(get.result ? get.result.contents.length : 0); open.result.close(); };
+      get.onerror = () => resolve(-1);
+    };
+  }));
+  const t0 = Date.now();
+  while ((await storedSize()) < recorded && Date.now() - t0 < 10000) await sleep(100);
+  const storedMs = Date.now() - t0;
+  check(await storedSize() >= recorded,
+        `${label}: the growing recording (${recorded} bytes at the camp) reached IndexedDB ${storedMs} ms later`);
+
+  await page.reload();
+  await page.waitForFunction(() => document.getElementById('question').classList.contains('open'),
+                             { timeout: 30000 }).catch(() => {});
+  const question = await page.evaluate(() => document.getElementById('question-text').textContent);
+  const offered = /死ぬまで後 (\d+)日・界 (\d+)/.exec(question);
+  // The stored recording replayed natively from its starting save: where it arrives.
+  const replayFile = join(scratch, 'continue.replay');
+  const stored = await page.evaluate(() => [Array.from(FS.readFile('/save/run.replay')),
+                                            Array.from(FS.readFile('/save/run.replay.my.dat'))]);
+  writeFileSync(replayFile, Buffer.from(stored[0]));
+  writeFileSync(`${replayFile}.my.dat`, Buffer.from(stored[1]));
+  const finalState = join(scratch, 'continue-state.json');
+  execFileSync(nativeProgram, ['--headless', '--replay', replayFile, '--data',
+                               join(dirname(nativeProgram), 'data'), '--save-dir',
+                               join(scratch, 'save-continue'), '--final-state', finalState],
+               { env: { ...process.env, HOME: scratch, XDG_DATA_HOME: scratch, XDG_CONFIG_HOME: scratch },
+                 stdio: 'ignore' });
+  const state = JSON.parse(readFileSync(finalState, 'utf8'));
+  check(offered !== null && Number(offered[1]) === state.daysLeft && Number(offered[2]) === state.worldLevel,
+        `${label}: after a reload the page offers to continue (${offered ? offered[0] : JSON.stringify(question)}) ` +
+        `at the days and layer the native replay of the stored recording reaches (${state.daysLeft}, ${state.worldLevel})`);
+  await page.click('#question-yes');
+  await page.evaluate(() => window.panipani.ready);
+  await page.waitForFunction((camp) => [...document.querySelectorAll('#choices button')]
+    .filter((b) => !b.hidden).map((b) => b.lastElementChild.textContent).join(' / ') === camp,
+                             { timeout: 5000 }, camp).catch(() => {});
+  const continuedAt = await labels();
+  const linesBefore = await page.evaluate(() => document.getElementById('log').childElementCount);
+  await page.keyboard.press('Digit2');
+  const wentOn = await page.waitForFunction((n) => document.getElementById('log').childElementCount > n,
+                                            { timeout: 5000 }, linesBefore).then(() => true, () => false);
+  const grown = await page.evaluate(() => FS.stat('/save/run.replay').size);
+  check(continuedAt === camp && wentOn && grown > stored[0].length,
+        `${label}: continued, the run goes on from the camp (${continuedAt}), its recording growing (${stored[0].length}, then ${grown} bytes)`);
+  const errors = consoleErrors.slice(errorsBefore);
+  check(errors.length === 0, `${label}: no console error through the reload and the catch-up`);
+
+  // An hour of play, recorded natively as the bench does it, put where the page left its run.
+  let script = 'tick 50\nclick\ntick 50\nclick\ntick 60\nchoose 3\n';
+  for (let played = 160; played < 180000; played += 50)
+    script += 'tick 50\n' + (played % 350 === 10 ? 'click\n' : `choose ${3 - (played % 3)}\n`);
+  const hour = join(scratch, 'hour.replay');
+  execFileSync(nativeProgram, ['--headless', '--seed', '1234', '--save-dir', join(scratch, 'save-hour'),
+                               '--record', hour],
+               { input: script, env: { ...process.env, HOME: scratch, XDG_DATA_HOME: scratch,
+                                       XDG_CONFIG_HOME: scratch }, stdio: ['pipe', 'ignore', 'ignore'] });
+  const hourText = readFileSync(hour, 'utf8').replace(/ data .*\n/, ' data /data\n').replace(/close\n$/, '');
+  const hourSave = Array.from(readFileSync(`${hour}.my.dat`));
+  const catchUpMs = async () => {
+    await page.evaluate(async ([text, save]) => {
+      FS.writeFile('/save/run.replay.my.dat', new Uint8Array(save));
+      FS.writeFile('/save/run.replay.new', text);
+      FS.rename('/save/run.replay.new', '/save/run.replay');
+      await window.panipani.saved();
+    }, [hourText, hourSave]);
+    await page.reload();
+    await page.waitForFunction(() => document.getElementById('question').classList.contains('open'),
+                               { timeout: 60000 });
+    const ms = await page.evaluate(() => performance.getEntriesByName('panipani-question')[0].startTime -
+                                         performance.getEntriesByName('panipani-main')[0].startTime);
+    // The hour is in the middle of a run on the same records: No begins a new character.
+    await page.click('#question-no');
+    await page.evaluate(() => window.panipani.ready);
+    const header = await page.evaluate(() => FS.readFile('/save/run.replay', { encoding: 'utf8' }));
+    check(header.startsWith('# panipani replay seed 4 '),
+          `${label}: answered No, the caught-up hour is dropped and a new character recorded`);
+    return ms;
+  };
+  const first = await catchUpMs();
+  console.log(`measure: an hour of play (${hourText.length} bytes recorded) caught up in the page: ` +
+              `${first.toFixed(0)} ms from the program's start to the question`);
+  await timing('catching up an hour of play in the page', 3000, 'ms', catchUpMs, first);
+  await context.close();
+}
+
 // PANIPANI_WEB_STAGES=phone,offline runs only the stages whose names hold one of the words.
 const only = (process.env.PANIPANI_WEB_STAGES || '').split(',').filter((w) => w);
 const stage = async (name, run) => {
@@ -809,6 +926,7 @@ try {
     await stage('chromium: cold load', () => coldLoad(chromium));
     await stage('chromium: real time', () => realTime(chromium));
     await stage('chromium: languages', () => languages(chromium));
+    await stage('chromium: continue after a reload', () => continueAfterReload(chromium));
     await stage('chromium: frame time', () => frameTime(chromium));
   } finally {
     await chromium.close();

@@ -438,14 +438,18 @@
   for (const type of ['pointerdown', 'pointerup', 'touchend', 'click', 'keydown'])
     document.addEventListener(type, () => audio.unlock(), true);
 
-  // --- saves in IndexedDB: the game writes into /save, each replacement is synced ---
+  // --- saves in IndexedDB: the game writes into /save, each replacement is synced; so is a
+  // file that grows in place (the recording of the run, to be continued after a reload), a few
+  // seconds after it grew and as the page is hidden or left ---
   const storage = {
     syncing: false,
     again: false,
+    grown: false,  // written to since the last sync began
     waiters: [],
     broken: false,
     sync() {
       if (this.broken) return;
+      this.grown = false;
       if (this.syncing) {
         this.again = true;
         return;
@@ -495,7 +499,29 @@
       if (String(to).startsWith('/save/')) storage.sync();
       return result;
     };
+    const write = FS.write;
+    FS.write = function (stream) {
+      const result = write.apply(this, arguments);
+      if (String(stream.path).startsWith('/save/')) storage.grown = true;
+      return result;
+    };
   });
+  // The recording of the run grows by a line a second at least, each line flushed as it is
+  // played; every sync stores the whole file (tens of kilobytes for an hour) in one transaction
+  // with the save, so that the two always agree. Every few seconds while it grew bounds what a
+  // killed tab loses to those seconds at the cost of a small write, off the frame's path (the
+  // browser writes it while the game runs on); a page being hidden or left (a phone's switch to
+  // another app, which may be the last thing it sees before the tab is killed) stores it at once.
+  const kGrownSyncMs = 3000;
+  const syncGrown = () => { if (storage.grown) storage.sync(); };
+  setInterval(syncGrown, kGrownSyncMs);
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'hidden') syncGrown();
+  });
+  window.addEventListener('pagehide', syncGrown);
+  // The performance mark "panipani-main": the program starts (after the saves were read); the
+  // marks "panipani-question" and "panipani-first-frame" follow it.
+  Module.onRuntimeInitialized = () => performance.mark('panipani-main');
   Module.print = (text) => console.log(text);
   Module.printErr = (text) => console.warn(text);
 
@@ -664,7 +690,10 @@
       }
     },
     setTitle(text) { document.title = text; },
-    openQuestion(text) { question.show(text); },
+    openQuestion(text) {
+      performance.mark('panipani-question');
+      question.show(text);
+    },
     showError(text) { note(text); },
     // An automation event (only on an automation page).
     sendEvent(json) {
