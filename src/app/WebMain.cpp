@@ -37,6 +37,11 @@ constexpr const char* kPageSaveDir = "/save";
 // Beside the save, so that the page keeps it as it keeps the save (each replacement is synced).
 constexpr const char* kPageSettingsFile = "/save/settings.ini";
 
+// Lets the page run before the next stage of the start: the program's start-up is several long
+// pieces of work (the English catalogue, the glyphs, the pictures and the save), and one task
+// holding them all kept the page from answering for half a second.
+void LetThePageRun() { emscripten_sleep(0); }
+
 }  // namespace
 
 // Called by the page before it takes an uploaded my.dat: why the file at `path` cannot be loaded,
@@ -53,6 +58,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE char* pp_check_save(const char* path) {
 }
 
 int main(int argc, char** argv) {
+  LetThePageRun();
   std::vector<std::string_view> args(argv + 1, argv + argc);
   const pp::OptionsResult parsed = pp::ParseOptions(args);
   if (!parsed.error.empty()) {
@@ -74,13 +80,15 @@ int main(int argc, char** argv) {
       pp::FindDataFile(kPackagedDataDir, "lang", "en.po");
   pp::DisplayLanguage language(pp::LoadCatalogue(catalogue.value_or(""), mode, std::cerr), mode);
   config.language = &language;
+  LetThePageRun();
+  const auto afterCreated = [](pp::Game&) { LetThePageRun(); };
   int status = 0;
   if (o.headless) {
     // No key switches the language here, as in headless runs: the feed only follows the events.
     pp::PageTextFeed panelText(language, pp::SendPageText);
     const std::unique_ptr<pp::Host> host = pp::CreateWebAutomationHost(
         o.autoClick, [&panelText](const pp::GameEvent& event) { panelText.OnEvent(event); });
-    status = pp::RunGame(*host, config, seed);
+    status = pp::RunGame(*host, config, seed, {}, afterCreated);
   } else {
     pp::Settings settings = pp::Settings::Load(kPageSettingsFile, std::cerr);
     config.mute = config.mute || settings.Get(pp::SettingKeys::kMute);
@@ -100,7 +108,7 @@ int main(int argc, char** argv) {
     setup.firstRun = pp::IsFirstRun(config.saveDir);
     pp::AddPlayerAdditions(host, config, std::move(setup));
     host.Add(std::make_unique<pp::PageTextFeed>(language, pp::SendPageText));
-    status = pp::RunGame(host, config, seed);
+    status = pp::RunGame(host, config, seed, {}, afterCreated);
   }
   pp::ReportGameEnded(status);
   return status;
