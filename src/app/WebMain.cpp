@@ -81,7 +81,13 @@ int main(int argc, char** argv) {
   pp::DisplayLanguage language(pp::LoadCatalogue(catalogue.value_or(""), mode, std::cerr), mode);
   config.language = &language;
   LetThePageRun();
-  const auto afterCreated = [](pp::Game&) { LetThePageRun(); };
+  pp::WaitForPageSaves();
+  // The sound worker makes the sounds while the catalogue, the glyphs and the game are read; the
+  // start-up opens the first of them next.
+  const auto afterCreated = [](pp::Game&) {
+    LetThePageRun();
+    pp::WaitForPageSounds();
+  };
   int status = 0;
   if (o.headless) {
     // No key switches the language here, as in headless runs: the feed only follows the events.
