@@ -81,7 +81,6 @@ int main(int argc, char** argv) {
   pp::DisplayLanguage language(pp::LoadCatalogue(catalogue.value_or(""), mode, std::cerr), mode);
   config.language = &language;
   LetThePageRun();
-  pp::WaitForPageSaves();
   // The sound worker makes the sounds while the catalogue, the glyphs and the game are read; the
   // start-up opens the first of them next.
   const auto afterCreated = [](pp::Game&) {

@@ -29,15 +29,12 @@ struct PageInput {
   std::string text;
 };
 
-// Suspends the program (through Asyncify, as the two waits below do) until the page has input
+// Suspends the program (through Asyncify, as WaitForPageSounds does) until the page has input
 // or `timeoutMs` passed; the page keeps running meanwhile.
 void WaitForPageInput(int timeoutMs);
 // Suspends the program until the page's sound worker has put the sounds into the data folder's
 // dat/ (or failed: the game then plays without them).
 void WaitForPageSounds();
-// Suspends the program until the page has read /save from the browser's storage (or failed to:
-// the page then says the saves are temporary).
-void WaitForPageSaves();
 // The oldest collected input; nullopt when there is none.
 std::optional<PageInput> TakePageInput();
 

@@ -476,19 +476,18 @@
     },
   };
 
-  // As soon as the program's script has made its file system: the saves are read from IndexedDB
-  // while the program and its data still load, and the program waits for them (Module.savesRead)
-  // once it has read its catalogue.
-  (Module.preInit = Module.preInit || []).push(function () {
+  // The data package's loader may have queued its own step already.
+  (Module.preRun = Module.preRun || []).push(function () {
     FS.mkdir('/save');
     FS.mount(IDBFS, {}, '/save');
-    Module.savesRead = new Promise((resolve) => FS.syncfs(true, (err) => {
+    addRunDependency('saves');
+    FS.syncfs(true, (err) => {
       if (err) {
         storage.broken = true;
         note(say('storageTemporary'));
       }
-      resolve();
-    }));
+      removeRunDependency('saves');
+    });
     // The game replaces a file by renaming a finished temporary file over it.
     const rename = FS.rename;
     FS.rename = function (from, to) {
