@@ -64,15 +64,18 @@ int RunRecordedFresh(Host& host, const GameConfig& config, uint32_t seed,
   if (!out) {
     Tell(setup,
          "cannot record the run in " + recording.string() + "; it cannot be continued later");
-    return RunGame(host, config, seed, onClosed);
+    return RunGame(host, config, seed, onClosed, setup.onCreated);
   }
   if (auto error = KeepStartingSave(recording, config.saveDir, config.dataDir)) Tell(setup, *error);
   RecordingHost recorder(host, out, {seed, fs::absolute(config.dataDir, ec), kProgramVersion});
   bool keep = false;
-  const int status = RunGame(recorder, config, seed, [&](const Game& g) {
-    keep = InTheMiddleOfARun(g);
-    if (onClosed) onClosed(g);
-  });
+  const int status = RunGame(
+      recorder, config, seed,
+      [&](const Game& g) {
+        keep = InTheMiddleOfARun(g);
+        if (onClosed) onClosed(g);
+      },
+      setup.onCreated);
   out.close();
   if (!keep) Drop(recording);
   return status;
@@ -211,6 +214,7 @@ std::optional<int> ContinueLeftRun(Host& host, const GameConfig& config, const R
       [&](Game& g) {
         game = &g;
         SetDrawing(g, false);
+        if (setup.onCreated) setup.onCreated(g);
       });
   recorder.reset();
   more.close();

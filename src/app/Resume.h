@@ -46,6 +46,8 @@ struct ContinueSetup {
   // Hears why a left run cannot be continued (or this run later), a line at a time; empty for
   // stderr.
   std::function<void(const std::string&)> tell;
+  // Sees each game as soon as it exists (RunGame's `onCreated`), the ones that catch up included.
+  std::function<void(Game&)> onCreated;
 };
 
 // Runs the game on `host` as RunGame does, continuing a run left in the middle when the player

@@ -41,6 +41,11 @@ constexpr const char* kPageSettingsFile = "/save/settings.ini";
 // A left run is caught up in memory only: the browser's storage never holds its saves.
 constexpr const char* kPageCatchUpDir = "/tmp/catch-up";
 
+// Lets the page run before the next stage of the start: the program's start-up is several long
+// pieces of work (the English catalogue, the glyphs, the pictures and the save), and one task
+// holding them all kept the page from answering for half a second.
+void LetThePageRun() { emscripten_sleep(0); }
+
 }  // namespace
 
 // Called by the page before it takes an uploaded my.dat: why the file at `path` cannot be loaded,
@@ -57,6 +62,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE char* pp_check_save(const char* path) {
 }
 
 int main(int argc, char** argv) {
+  LetThePageRun();
   std::vector<std::string_view> args(argv + 1, argv + argc);
   const pp::OptionsResult parsed = pp::ParseOptions(args);
   if (!parsed.error.empty()) {
@@ -78,13 +84,20 @@ int main(int argc, char** argv) {
       pp::FindDataFile(kPackagedDataDir, "lang", "en.po");
   pp::DisplayLanguage language(pp::LoadCatalogue(catalogue.value_or(""), mode, std::cerr), mode);
   config.language = &language;
+  LetThePageRun();
+  // The sound worker makes the sounds while the catalogue, the glyphs and the game are read; the
+  // start-up opens the first of them next.
+  const auto afterCreated = [](pp::Game&) {
+    LetThePageRun();
+    pp::WaitForPageSounds();
+  };
   int status = 0;
   if (o.headless) {
     // No key switches the language here, as in headless runs: the feed only follows the events.
     pp::PageTextFeed panelText(language, pp::SendPageText);
     const std::unique_ptr<pp::Host> host = pp::CreateWebAutomationHost(
         o.autoClick, [&panelText](const pp::GameEvent& event) { panelText.OnEvent(event); });
-    status = pp::RunGame(*host, config, seed);
+    status = pp::RunGame(*host, config, seed, {}, afterCreated);
   } else {
     pp::Settings settings = pp::Settings::Load(kPageSettingsFile, std::cerr);
     config.mute = config.mute || settings.Get(pp::SettingKeys::kMute);
@@ -112,6 +125,7 @@ int main(int argc, char** argv) {
       std::cerr << "panipani: " << line << '\n';
       pp::ShowPageError(line);
     };
+    resume.onCreated = afterCreated;
     status = pp::RunContinuable(host, config, seed, {}, resume);
   }
   pp::ReportGameEnded(status);

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <iterator>
 #include <set>
-#include <sstream>
 
+#include "core/AtomicFile.h"
 #include "core/Utf8.h"
 #include "lang/Romaniser.h"
 
@@ -114,15 +113,14 @@ Catalogue::Catalogue(PoFile file) {
 }
 
 Catalogue Catalogue::Load(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  if (!in) {
+  // Read in one piece: copied through a stream buffer byte by byte, it cost the page 50 ms.
+  const std::optional<std::string> text = ReadWholeFile(path);
+  if (!text) {
     Catalogue empty;
     empty.faults_.push_back(path.string() + ": cannot be read");
     return empty;
   }
-  return Catalogue(ReadPo(text.str(), path.string()));
+  return Catalogue(ReadPo(*text, path.string()));
 }
 
 void Catalogue::Add(const PoEntry& entry, const std::string& fileName) {

@@ -47,6 +47,9 @@ class WebHost final : public Host {
   HostEvent WaitEvent() override {
     if (!started_) {
       started_ = true;
+      // The page's turn between the start-up's last piece (the title and the save) and the
+      // first frame, which the first event draws.
+      emscripten_sleep(0);
       ReportGameStarted();
     }
     for (;;) {

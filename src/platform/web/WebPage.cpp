@@ -9,9 +9,10 @@
 // Each of these calls into the page script's `Module.page` object (page/panipani.js); their
 // bodies stay one call, since the C preprocessor does not keep JavaScript's operators intact.
 
-// The one import Asyncify suspends at.
+// The imports Asyncify suspends at.
 EM_ASYNC_JS(void, pp_wait_for_input, (int timeoutMs),
             { await Module.page.waitForInput(timeoutMs); });
+EM_ASYNC_JS(void, pp_wait_for_sounds, (), { await Module.soundsWritten; });
 
 // Fills fields[0..6] (kind, phase, x, y, w, h, value) with the oldest input and returns its
 // text (malloc'd, the caller frees), or returns 0 with fields[0] = -1 when there is none.
@@ -32,6 +33,7 @@ EM_JS(void, pp_game_ended, (int status), { Module.page.gameEnded(status); });
 namespace pp {
 
 void WaitForPageInput(int timeoutMs) { pp_wait_for_input(timeoutMs); }
+void WaitForPageSounds() { pp_wait_for_sounds(); }
 
 std::optional<PageInput> TakePageInput() {
   double fields[7];

@@ -29,9 +29,12 @@ struct PageInput {
   std::string text;
 };
 
-// Suspends the program (through Asyncify: the only function that does) until the page has input
+// Suspends the program (through Asyncify, as WaitForPageSounds does) until the page has input
 // or `timeoutMs` passed; the page keeps running meanwhile.
 void WaitForPageInput(int timeoutMs);
+// Suspends the program until the page's sound worker has put the sounds into the data folder's
+// dat/ (or failed: the game then plays without them).
+void WaitForPageSounds();
 // The oldest collected input; nullopt when there is none.
 std::optional<PageInput> TakePageInput();
 
