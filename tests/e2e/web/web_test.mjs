@@ -692,12 +692,15 @@ async function languages(browser) {
 
   const auto = await open(context, label, '?headless=1&seed=1&lang=en');
   await playClicks(auto, `${label}, English automation page`, 'en');
+  // Frames come only to the page in front (a page that is not runs no animation frame at all).
+  await auto.bringToFront();
   await auto.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
   const autoPanel = await panel(auto);
   check(inEnglish(autoPanel), `${label}: the English automation page's text panel reads English (${autoPanel.labels})`);
   await auto.close();
 
   const page = await load(context, label, '?seed=3');
+  await page.bringToFront();
   await page.evaluate(() => window.panipani.ready);
   const startedEnglish = await page.evaluate(() => document.documentElement.lang);
   check(startedJapanese === 'ja' && startedEnglish === 'en',
