@@ -6,7 +6,6 @@
 const PageWords = (() => {
   const kTable = {
     ja: {
-      title: 'ぱにぱにらん',
       menu: 'メニュー',
       fullscreen: '全画面 (F11)',
       mute: '消音 (M)',
@@ -37,7 +36,6 @@ const PageWords = (() => {
       reload: '読み込み直す',
     },
     en: {
-      title: 'Panipani',
       menu: 'Menu',
       fullscreen: 'Fullscreen (F11)',
       mute: 'Mute (M)',
