@@ -143,23 +143,10 @@ Widest Measure(TextRenderer& text, const std::vector<std::string>& texts, int po
   return w;
 }
 
-// Rows of `s` that have any pixel of `colour`: the first and the last.
-std::pair<int, int> InkRows(const Surface& s, Color colour) {
-  int first = s.height(), last = -1;
-  for (int y = 0; y < s.height(); ++y)
-    for (int x = 0; x < s.width(); ++x)
-      if (s.Pixel(x, y) == colour) {
-        first = std::min(first, y);
-        last = std::max(last, y);
-        break;
-      }
-  return {first, last};
-}
-
 int InkHeight(TextRenderer& text, std::string_view sample, int points) {
   Surface s(200, 40, 0);
   text.Draw(s, 0, 10, sample, TextStyle{points, false, 0xFFFFFF, false, 0, Face::Latin});
-  const auto [first, last] = InkRows(s, 0xFFFFFF);
+  const auto [first, last] = InkRows(s, 0, s.height(), 0xFFFFFF);
   return last - first + 1;
 }
 
@@ -258,6 +245,18 @@ void DrawBlock(Surface& sheet, int top, TextRenderer& labelText, const std::stri
 }
 
 }  // namespace
+
+std::pair<int, int> InkRows(const Surface& s, int top, int bottom, Color colour) {
+  int first = bottom, last = top - 1;
+  for (int y = top; y < bottom; ++y)
+    for (int x = 0; x < s.width(); ++x)
+      if (s.Pixel(x, y) == colour) {
+        first = std::min(first, y);
+        last = std::max(last, y);
+        break;
+      }
+  return {first, last};
+}
 
 int EnglishSheet(int argc, char** argv) {
   fs::path catalogue = PANIPANI_SOURCE_DIR "/data/lang/en.po";

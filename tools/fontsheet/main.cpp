@@ -64,19 +64,6 @@ const std::vector<std::pair<int, std::string>> kStatusColumn = {
 };
 const std::vector<std::string> kButtons = {"冒険!!!!", "アイテム", "旅立つ", "冒険者ではない"};
 
-// Rows of `s` between `top` and `bottom` (exclusive) that have any pixel of `colour`.
-std::pair<int, int> InkRows(const Surface& s, int top, int bottom, pp::Color colour) {
-  int first = bottom, last = top - 1;
-  for (int y = top; y < bottom; ++y)
-    for (int x = 0; x < s.width(); ++x)
-      if (s.Pixel(x, y) == colour) {
-        first = std::min(first, y);
-        last = std::max(last, y);
-        break;
-      }
-  return {first, last};
-}
-
 // Characters of the CP932 set the game can show that the chosen font draws itself, and the set.
 std::pair<int, int> Coverage(TextRenderer& text) {
   int all = 0, own = 0;
@@ -151,15 +138,15 @@ int main(int argc, char** argv) {
     Surface upper(kSheetWidth, 40), lower(kSheetWidth, 40);
     text->Draw(upper, 0, 0, kStatusColumn[0].second, white);
     text->Draw(lower, 0, 10, kStatusColumn[1].second, white);
-    const int upperBottom = InkRows(upper, 0, 40, 0xFFFFFF).second;
-    const int lowerTop = InkRows(lower, 0, 40, 0xFFFFFF).first;
+    const int upperBottom = fontsheet::InkRows(upper, 0, 40, 0xFFFFFF).second;
+    const int lowerTop = fontsheet::InkRows(lower, 0, 40, 0xFFFFFF).first;
 
     Surface ink(kSheetWidth, 40);
     int inkTop = 40, inkBottom = -1;
     for (const std::string& line : kMessages) {
       ink.Fill(0);
       text->Draw(ink, 0, 10, line, white);
-      const auto [t, b] = InkRows(ink, 0, 40, 0xFFFFFF);
+      const auto [t, b] = fontsheet::InkRows(ink, 0, 40, 0xFFFFFF);
       inkTop = std::min(inkTop, t);
       inkBottom = std::max(inkBottom, b);
     }
