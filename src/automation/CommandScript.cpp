@@ -41,17 +41,6 @@ std::optional<int64_t> Number(std::string_view text, int64_t low, int64_t high) 
   return v;
 }
 
-// Whether every character of `text` is well-formed UTF-8 (U+FFFD itself included).
-bool IsUtf8(std::string_view text) {
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t start = pos;
-    if (NextCodePoint(text, pos) == kReplacementChar &&
-        text.substr(start, pos - start) != "\xEF\xBF\xBD")
-      return false;
-  }
-  return true;
-}
-
 // Splits off the first word of `text`; `text` keeps the trimmed rest.
 std::string_view TakeWord(std::string_view& text) {
   const size_t space = text.find(' ');

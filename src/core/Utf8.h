@@ -55,6 +55,17 @@ inline char32_t NextCodePoint(std::string_view text, size_t& pos) {
   return cp;
 }
 
+// Whether every character of `text` is well-formed UTF-8 (U+FFFD itself included).
+inline bool IsUtf8(std::string_view text) {
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t start = pos;
+    if (NextCodePoint(text, pos) == kReplacementChar &&
+        text.substr(start, pos - start) != "\xEF\xBF\xBD")
+      return false;
+  }
+  return true;
+}
+
 // Appends `cp` encoded as UTF-8; a value that is not a character appends U+FFFD.
 inline void AppendUtf8(std::string& out, char32_t cp) {
   if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacementChar;

@@ -28,16 +28,6 @@ std::string ContextKey(std::string_view context, std::string_view id) {
   return key;
 }
 
-bool IsUtf8(std::string_view text) {
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t start = pos;
-    if (NextCodePoint(text, pos) == kReplacementChar &&
-        text.substr(start, pos - start) != "\xEF\xBF\xBD")
-      return false;
-  }
-  return true;
-}
-
 bool HasNonAscii(std::string_view text) {
   return std::any_of(text.begin(), text.end(),
                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });

@@ -14,6 +14,7 @@
 #include "app/Program.h"
 #include "lang/DisplayLanguage.h"
 #include "platform/headless/HeadlessHost.h"
+#include "support/Files.h"
 
 namespace pp {
 namespace {
@@ -21,13 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* kGlyphFile = PANIPANI_BINARY_DIR "/glyphs.bin";
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 struct Playthrough {
   int status = -1;

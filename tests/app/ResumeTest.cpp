@@ -18,13 +18,12 @@
 #include "state/SaveFile.h"
 #include "state/StateFields.h"
 #include "support/Scratch.h"
+#include "support/Files.h"
 
 namespace pp {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) { return ReadWholeFile(path).value_or(""); }
 
 // Played by hand: time passes, the buttons are pressed, the panel opens.
 std::string HandScript() {

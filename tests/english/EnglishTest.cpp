@@ -27,6 +27,7 @@
 #include "ui/MessageColours.h"
 #include "ui/Messages.h"
 #include "ui/Renderer.h"
+#include "support/Files.h"
 
 namespace pp {
 namespace {
@@ -37,13 +38,6 @@ using Mode = DisplayLanguage::Mode;
 const fs::path kSource = PANIPANI_SOURCE_DIR;
 
 Catalogue Shipped() { return Catalogue::Load(kSource / "data/lang/en.po"); }
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 bool SamePixels(const Surface& a, const Surface& b) {
   return a.width() == b.width() && a.height() == b.height() &&

@@ -3,6 +3,7 @@
 // sound card: the daemon's log shows what it was asked to say, in order.
 
 #include "platform/speechd/SpeechDispatcherSpeaker.h"
+#include "support/Files.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -25,13 +26,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kDaemon = "/usr/bin/speech-dispatcher";
 constexpr const char* kModules = "/usr/lib/speech-dispatcher-modules";
-
-std::string ReadAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Waits up to `seconds` for `done`, looking every 50 ms.
 template <class F>

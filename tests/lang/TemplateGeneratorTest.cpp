@@ -17,18 +17,12 @@
 #include "langpot/MakeTemplate.h"
 #include "langpot/SourceTexts.h"
 #include "langpot/Unmatched.h"
+#include "support/Files.h"
 
 namespace pp::langpot {
 namespace {
 
 const std::filesystem::path kSource = PANIPANI_SOURCE_DIR;
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::set<std::string> Msgids(const std::filesystem::path& po) {
   std::set<std::string> ids;

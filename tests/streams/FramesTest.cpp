@@ -15,16 +15,12 @@
 #include "gfx/Surface.h"
 #include "platform/headless/HeadlessHost.h"
 #include "support/Scratch.h"
+#include "support/Files.h"
 
 namespace pp {
 namespace {
 
 const std::filesystem::path kHere = std::filesystem::path(PANIPANI_SOURCE_DIR) / "tests/streams";
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 struct FrameDigest {
   uint64_t hash = 1469598103934665603ull;  // FNV-1a over every pixel of every frame

@@ -13,16 +13,12 @@
 #include <vector>
 
 #include "support/SeededRun.h"
+#include "support/Files.h"
 
 namespace pp {
 namespace {
 
 const std::filesystem::path kHere = std::filesystem::path(PANIPANI_SOURCE_DIR) / "tests/streams";
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

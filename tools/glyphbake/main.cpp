@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -81,19 +80,6 @@ bool IsKanji(char32_t c) {
          (c >= 0xF900 && c <= 0xFAFF);
 }
 
-// The characters of `text` when it is UTF-8 (a literal U+FFFD counts as well-formed).
-std::optional<std::vector<char32_t>> Utf8Characters(std::string_view text) {
-  std::vector<char32_t> chars;
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t at = pos;
-    const char32_t c = pp::NextCodePoint(text, pos);
-    if (c == pp::kReplacementChar && text.substr(at, pos - at) != "\xEF\xBF\xBD")
-      return std::nullopt;
-    chars.push_back(c);
-  }
-  return chars;
-}
-
 // Every character of the UTF-8 files under `folders` (other files are passed over).
 std::vector<char32_t> TextCharacters(const std::vector<std::filesystem::path>& folders) {
   std::vector<char32_t> chars;
@@ -104,8 +90,9 @@ std::vector<char32_t> TextCharacters(const std::vector<std::filesystem::path>& f
       std::stringstream text;
       text << file.rdbuf();
       if (!file) throw std::runtime_error("cannot read " + entry.path().string());
-      if (const auto found = Utf8Characters(text.str()))
-        chars.insert(chars.end(), found->begin(), found->end());
+      const std::string bytes = text.str();
+      if (!pp::IsUtf8(bytes)) continue;
+      for (size_t pos = 0; pos < bytes.size();) chars.push_back(pp::NextCodePoint(bytes, pos));
     }
   return chars;
 }

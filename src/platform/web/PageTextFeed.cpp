@@ -62,7 +62,7 @@ std::optional<HostEvent> PageTextFeed::Due(int64_t) {
   send_(JsonObject("language").Add("mode", DisplayModeName(language_.mode())).str());
   if (!switched) return std::nullopt;
   send_(JsonObject("clear").str());
-  for (const Line& line : lines_) SendMessage(line);
+  for (const PanelLine& line : lines_) SendMessage(line);
   if (labels_ != std::array<std::string, 3>{}) SendChoices();
   if (chosen_ != 0) SendChosen();
   if (panel_) SendPanel();
@@ -70,7 +70,7 @@ std::optional<HostEvent> PageTextFeed::Due(int64_t) {
   return std::nullopt;
 }
 
-void PageTextFeed::SendMessage(const Line& line) {
+void PageTextFeed::SendMessage(const PanelLine& line) {
   JsonObject json("message");
   json.Add("colour", line.colour);
   std::optional<std::string> english;

@@ -39,12 +39,12 @@ class PageTextFeed final : public Extra {
   std::optional<HostEvent> Due(int64_t nowMs) override;
 
  private:
-  struct Line {
+  struct PanelLine {
     std::string text;
     std::string colour;
   };
 
-  void SendMessage(const Line& line);
+  void SendMessage(const PanelLine& line);
   void SendChoices();
   void SendChosen();
   void SendPanel();
@@ -56,7 +56,7 @@ class PageTextFeed final : public Extra {
   Send send_;
   std::optional<DisplayLanguage::Mode> toldMode_;
   // What the panel shows now, in the game's own words.
-  std::deque<Line> lines_;
+  std::deque<PanelLine> lines_;
   std::array<std::string, 3> labels_;
   int chosen_ = 0;  // the button pressed among the labels shown, 0 for none
   std::optional<PanelEvent> panel_;
