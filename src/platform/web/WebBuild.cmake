@@ -111,6 +111,8 @@ add_custom_command(
 add_executable(sound_worker ${SOUND_WORKER_DIR}/SoundWorker.cpp ${SOUND_RECIPES_HEADER})
 target_include_directories(sound_worker PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(sound_worker PRIVATE datagen_sound)
+target_compile_options(datagen_sound PRIVATE -fexceptions)
+target_compile_options(sound_worker PRIVATE -fexceptions)
 set_target_properties(sound_worker PROPERTIES OUTPUT_NAME panipani-sounds SUFFIX ".js"
                       LINK_DEPENDS ${SOUND_WORKER_DIR}/sound-worker.js)
 target_link_options(sound_worker PRIVATE -sENVIRONMENT=worker -sFILESYSTEM=0
