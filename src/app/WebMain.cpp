@@ -85,6 +85,8 @@ int main(int argc, char** argv) {
   pp::DisplayLanguage language(pp::LoadCatalogue(catalogue.value_or(""), mode, std::cerr), mode);
   config.language = &language;
   LetThePageRun();
+  // The page reads the saves from the browser's storage while the catalogue is read.
+  pp::WaitForPageSaves();
   // The sound worker makes the sounds while the catalogue, the glyphs and the game are read; the
   // start-up opens the first of them next.
   const auto afterCreated = [](pp::Game&) {

@@ -13,6 +13,7 @@
 EM_ASYNC_JS(void, pp_wait_for_input, (int timeoutMs),
             { await Module.page.waitForInput(timeoutMs); });
 EM_ASYNC_JS(void, pp_wait_for_sounds, (), { await Module.soundsWritten; });
+EM_ASYNC_JS(void, pp_wait_for_saves, (), { await Module.savesRead; });
 
 // Fills fields[0..6] (kind, phase, x, y, w, h, value) with the oldest input and returns its
 // text (malloc'd, the caller frees), or returns 0 with fields[0] = -1 when there is none.
@@ -34,6 +35,7 @@ namespace pp {
 
 void WaitForPageInput(int timeoutMs) { pp_wait_for_input(timeoutMs); }
 void WaitForPageSounds() { pp_wait_for_sounds(); }
+void WaitForPageSaves() { pp_wait_for_saves(); }
 
 std::optional<PageInput> TakePageInput() {
   double fields[7];

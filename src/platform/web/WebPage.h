@@ -35,6 +35,9 @@ void WaitForPageInput(int timeoutMs);
 // Suspends the program until the page's sound worker has put the sounds into the data folder's
 // dat/ (or failed: the game then plays without them).
 void WaitForPageSounds();
+// Suspends the program until the page has read the saves from the browser's storage into /save
+// (or found it unusable: the folder then starts empty, and the page says so).
+void WaitForPageSaves();
 // The oldest collected input; nullopt when there is none.
 std::optional<PageInput> TakePageInput();
 

@@ -484,14 +484,15 @@
   (Module.preRun = Module.preRun || []).push(function () {
     FS.mkdir('/save');
     FS.mount(IDBFS, {}, '/save');
-    addRunDependency('saves');
-    FS.syncfs(true, (err) => {
+    // Read while the program starts: it waits for them (WaitForPageSaves) only where it first
+    // opens the folder, and touches nothing in it before.
+    Module.savesRead = new Promise((resolve) => FS.syncfs(true, (err) => {
       if (err) {
         storage.broken = true;
         note(say('storageTemporary'));
       }
-      removeRunDependency('saves');
-    });
+      resolve();
+    }));
     // The game replaces a file by renaming a finished temporary file over it.
     const rename = FS.rename;
     FS.rename = function (from, to) {
@@ -519,8 +520,8 @@
     if (document.visibilityState === 'hidden') syncGrown();
   });
   window.addEventListener('pagehide', syncGrown);
-  // The performance mark "panipani-main": the program starts (after the saves were read); the
-  // marks "panipani-question" and "panipani-first-frame" follow it.
+  // The performance mark "panipani-main": the program starts; the marks "panipani-question" and
+  // "panipani-first-frame" follow it.
   Module.onRuntimeInitialized = () => performance.mark('panipani-main');
   Module.print = (text) => console.log(text);
   Module.printErr = (text) => console.warn(text);
