@@ -802,6 +802,8 @@ async function continueAfterReload(browser) {
   const label = 'chromium continue';
   const context = await browser.createBrowserContext();
   const page = await load(context, label, '?seed=4&lang=ja');
+  // Only the page in front runs animation frames (and so the waits that poll on them).
+  await page.bringToFront();
   const errorsBefore = consoleErrors.length;
   await page.evaluate(() => window.panipani.ready);
   const labels = () => page.evaluate(() => [...document.querySelectorAll('#choices button')]
@@ -889,8 +891,15 @@ async function continueAfterReload(browser) {
       await window.panipani.saved();
     }, [hourText, hourSave]);
     await page.reload();
-    await page.waitForFunction(() => document.getElementById('question').classList.contains('open'),
-                               { timeout: 60000 });
+    await page.bringToFront();
+    const asked = await page.waitForFunction(
+      () => document.getElementById('question').classList.contains('open'),
+      { timeout: 60000, polling: 50 }).then(() => true, () => false);
+    if (!asked) {
+      const notes = await page.evaluate(() => document.getElementById('notes').textContent);
+      check(false, `${label}: after a reload the page offers to continue the hour (notes: ${notes})`);
+      return Infinity;
+    }
     const ms = await page.evaluate(() => performance.getEntriesByName('panipani-question')[0].startTime -
                                          performance.getEntriesByName('panipani-main')[0].startTime);
     // The hour is in the middle of a run on the same records: No begins a new character.
