@@ -41,11 +41,6 @@ constexpr const char* kPageSettingsFile = "/save/settings.ini";
 // A left run is caught up in memory only: the browser's storage never holds its saves.
 constexpr const char* kPageCatchUpDir = "/tmp/catch-up";
 
-// Lets the page run before the next stage of the start: the program's start-up is several long
-// pieces of work (the English catalogue, the glyphs, the pictures and the save), and one task
-// holding them all kept the page from answering for half a second.
-void LetThePageRun() { emscripten_sleep(0); }
-
 }  // namespace
 
 // Called by the page before it takes an uploaded my.dat: why the file at `path` cannot be loaded,
@@ -62,7 +57,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE char* pp_check_save(const char* path) {
 }
 
 int main(int argc, char** argv) {
-  LetThePageRun();
+  pp::LetThePageRun();
   std::vector<std::string_view> args(argv + 1, argv + argc);
   const pp::OptionsResult parsed = pp::ParseOptions(args);
   if (!parsed.error.empty()) {
@@ -84,13 +79,13 @@ int main(int argc, char** argv) {
       pp::FindDataFile(kPackagedDataDir, "lang", "en.po");
   pp::DisplayLanguage language(pp::LoadCatalogue(catalogue.value_or(""), mode, std::cerr), mode);
   config.language = &language;
-  LetThePageRun();
+  pp::LetThePageRun();
   // The page reads the saves from the browser's storage while the catalogue is read.
   pp::WaitForPageSaves();
   // The sound worker makes the sounds while the catalogue, the glyphs and the game are read; the
   // start-up opens the first of them next.
   const auto afterCreated = [](pp::Game&) {
-    LetThePageRun();
+    pp::LetThePageRun();
     pp::WaitForPageSounds();
   };
   int status = 0;

@@ -52,11 +52,11 @@ target_link_options(panipani PRIVATE
   "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_pp_check_save']"
   "-sEXPORTED_RUNTIME_METHODS=['FS','IDBFS','UTF8ToString']"
   "SHELL:--js-library ${WEB_DIR}/library.js")
-# Only the page's waits for input, the sounds and the saves suspend (and emscripten_sleep, with
-# which the program lets the page run during its start); all that can reach them is instrumented.
+# Only the page's waits for input, the sounds and the saves suspend (EM_ASYNC_JS imports, which
+# Asyncify knows by their prefix) and emscripten_sleep, with which the program lets the page run
+# during its start; all that can reach them is instrumented.
 function(panipani_web_asyncify target)
-  target_link_options(${target} PRIVATE -sASYNCIFY=1
-    "-sASYNCIFY_IMPORTS=['pp_wait_for_input','pp_wait_for_sounds','pp_wait_for_saves']")
+  target_link_options(${target} PRIVATE -sASYNCIFY=1)
 endfunction()
 foreach(script IN LISTS WEB_PAGE_SCRIPTS)
   target_link_options(panipani PRIVATE "SHELL:--pre-js ${script}")

@@ -49,7 +49,7 @@ class WebHost final : public Host {
       started_ = true;
       // The page's turn between the start-up's last piece (the title and the save) and the
       // first frame, which the first event draws.
-      emscripten_sleep(0);
+      LetThePageRun();
       ReportGameStarted();
     }
     for (;;) {

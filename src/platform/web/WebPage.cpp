@@ -36,6 +36,7 @@ namespace pp {
 void WaitForPageInput(int timeoutMs) { pp_wait_for_input(timeoutMs); }
 void WaitForPageSounds() { pp_wait_for_sounds(); }
 void WaitForPageSaves() { pp_wait_for_saves(); }
+void LetThePageRun() { emscripten_sleep(0); }
 
 std::optional<PageInput> TakePageInput() {
   double fields[7];

@@ -38,6 +38,10 @@ void WaitForPageSounds();
 // Suspends the program until the page has read the saves from the browser's storage into /save
 // (or found it unusable: the folder then starts empty, and the page says so).
 void WaitForPageSaves();
+// Lets the page run (a task of its own) before the program goes on: the start-up is several long
+// pieces of work (the English catalogue, the glyphs, the pictures and the save), and one task
+// holding them all kept the page from answering for half a second.
+void LetThePageRun();
 // The oldest collected input; nullopt when there is none.
 std::optional<PageInput> TakePageInput();
 
